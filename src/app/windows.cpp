@@ -1,0 +1,74 @@
+#include "app/forms.h"
+
+#include "app/mainmenu.h"
+#include "common/errorreport.h"
+#include "platform/platform.h"
+
+#include <QWidget>
+
+#include <vector>
+
+namespace zm::app {
+
+namespace {
+std::vector<QWidget *> createdInOrder;
+
+template<class T>
+void create(T *&slot)
+{
+    slot = new T();
+    createdInOrder.push_back(slot);
+}
+} // namespace
+
+Forms &forms()
+{
+    static Forms f;
+    return f;
+}
+
+void createAllWindows()
+{
+    Forms &f = forms();
+    // The order matters: the main menu first, the others as the program has
+    // always created them (later windows may look at earlier ones).
+    create(f.form1);
+    // WINDOW CREATION ORDER: TForm1, TForm3, TForm8, TForm9, TForm2, TForm10,
+    // TForm11, TForm14, TForm16, TForm15, TForm12, TForm13, TForm17, TForm18,
+    // TForm5, TForm19, TForm20, TForm21, TForm6. Add each window in its place.
+    f.form1->updateButtons();
+}
+
+void destroyAllWindows()
+{
+    while (!createdInOrder.empty()) {
+        delete createdInOrder.back();
+        createdInOrder.pop_back();
+    }
+    forms() = Forms{};
+}
+
+QWidget *window(const QString &objectName)
+{
+    for (QWidget *w : createdInOrder) {
+        if (w->objectName() == objectName)
+            return w;
+    }
+    return nullptr;
+}
+
+void restartProgram(QWidget *closingWindow)
+{
+    if (closingWindow)
+        closingWindow->close();
+    if (forms().form1)
+        forms().form1->close();
+    zm::platform::relaunchSelf({QStringLiteral("restart")});
+}
+
+QString dataFolder()
+{
+    return forms().form1 ? forms().form1->dataFolderPath() : QString();
+}
+
+} // namespace zm::app

@@ -1,0 +1,44 @@
+#pragma once
+
+// Plain message boxes and the one place that knows the application title.
+// Tests install a hook that records every box and acknowledges it at once.
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace zm::ui {
+
+enum class BoxKind { Information, Critical };
+
+struct ShownBox
+{
+    BoxKind kind = BoxKind::Information;
+    QString title;
+    QString text;
+};
+
+using BoxHook = std::function<void(const ShownBox &)>;
+
+// With a hook set, boxes are handed to it instead of being shown; the hook's
+// return counts as the user's OK. Pass nullptr to show real boxes again.
+void setMessageHook(BoxHook hook);
+
+// The title every message box carries ("Zensomat" once start-up has set it).
+QString applicationTitle();
+void setApplicationTitle(const QString &title);
+
+// A modal box with an OK button, the application title as caption. Lines of
+// the message are separated by '\n'.
+void showMessage(const QString &text);
+void showMessageLines(const QStringList &lines);
+
+// A critical box with a stop icon: the general error report's look.
+void showCritical(const QString &text);
+
+// The system beep (counted, so that tests can see it).
+void beep();
+int beepCount();
+
+} // namespace zm::ui
