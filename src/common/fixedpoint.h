@@ -82,8 +82,8 @@ Fixed minimumScore(Fixed factor, Fixed maximum, Fixed threshold, long double c);
 QString formatFixed(Fixed value, int decimals);
 // Shortest form with up to four decimals: 2,25 / 3 / 2,1429 / -0,5.
 QString formatShortest(Fixed value);
-// General notation: the shortest form, switching to exponent notation
-// ("1,2345E18") when more than 15 digits stand before the comma.
+// General notation: the shortest form below 10^14; from there on exponent
+// notation with up to 15 significant digits ("9,22337203685478E14", "1E14").
 QString formatGeneral(Fixed value);
 
 } // namespace zm
