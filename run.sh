@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZENSOMAT_BUILD_TESTS=OFF >/dev/null
 cmake --build build --target zensomat -j"$(nproc)"
 exec ./build/zensomat "$@"

@@ -1,0 +1,60 @@
+// Shows one window of the program and saves its image, for the pictures in
+// the documentation:  screenshot <Form1|Form2|…> <out.png> [Control=text | Control=check …]
+// Run it under a real display server (xvfb-run) so that the look is the real one.
+
+#include "app/application.h"
+#include "app/forms.h"
+#include "common/errorreport.h"
+#include "common/messages.h"
+#include "platform/platform.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    zm::app::Application app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
+    if (args.size() < 2) {
+        std::fprintf(stderr, "usage: screenshot <window objectName> <out.png> [Control=text|Control=check]...\n");
+        return 2;
+    }
+    zm::ui::setApplicationTitle(QStringLiteral("Zensomat"));
+    zm::ui::setMessageHook([](const zm::ui::ShownBox &) {});
+    zm::app::createAllWindows();
+    QWidget *w = zm::app::window(args[0]);
+    if (!w) {
+        std::fprintf(stderr, "no window %s\n", qPrintable(args[0]));
+        return 1;
+    }
+    w->show();
+    for (const QString &setting : args.mid(2)) {
+        const QString name = setting.section(QLatin1Char('='), 0, 0);
+        const QString value = setting.section(QLatin1Char('='), 1);
+        QWidget *anyWindow = nullptr;
+        for (const QString &form : {args[0], QStringLiteral("Form1")}) {
+            if (QWidget *candidate = zm::app::window(form); candidate && candidate->findChild<QWidget *>(name))
+                anyWindow = candidate;
+        }
+        if (!anyWindow)
+            continue;
+        zm::ui::guarded([&] {
+            if (auto *edit = anyWindow->findChild<QLineEdit *>(name))
+                zm::ui::setText(edit, value);
+            else if (auto *button = anyWindow->findChild<QAbstractButton *>(name))
+                value == QLatin1String("check") ? zm::ui::check(button) : zm::ui::click(button);
+        });
+    }
+    const QString out = args[1];
+    QTimer::singleShot(700, &app, [w, out] {
+        w->grab().save(out);
+        QCoreApplication::quit();
+    });
+    const int rc = app.exec();
+    zm::app::destroyAllWindows();
+    return rc;
+}
