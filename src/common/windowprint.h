@@ -1,0 +1,61 @@
+#pragma once
+
+// Printing a window's client image on the system's default printer as one
+// page, scaled by the window's print scale, at the top left of the page.
+
+#include <QSize>
+
+#include <functional>
+#include <memory>
+
+class QPixmap;
+class QPrinter;
+class QString;
+class QWidget;
+
+namespace zm::print {
+
+enum class PrintScale {
+    None,         // one printer dot per screen pixel
+    Proportional, // the size the window has on screen
+    PrintToFit,   // as large as the page allows, aspect ratio kept
+};
+
+// a × b / c in 64 bits, rounded to the nearest integer, halves away from
+// zero; 0 when c is 0.
+int mulDiv(int a, int b, int c);
+
+// What the printer offers: its resolution and the printable page in dots.
+struct PrinterMetrics
+{
+    int dpiX = 0;
+    int dpiY = 0;
+    QSize page;
+};
+
+// The image's size on the page, in printer dots.
+QSize printedSize(QSize image, int screenDpi, PrintScale scale, const PrinterMetrics &printer);
+
+// The window's client area as it looks on screen, controls and selection included.
+QPixmap clientImage(QWidget *window);
+
+// Prints the window's client image as one page on a printer that is set up
+// already. Throws zm::Error with a German text when the job cannot be started
+// or fails.
+void printWindowImage(QWidget *window, PrintScale scale, QPrinter &printer);
+
+// Same on the system's default printer. Throws zm::Error ("Es ist kein
+// Standarddrucker eingerichtet.") when there is none.
+void printWindowImage(QWidget *window, PrintScale scale);
+
+// The system's default printer, set up for printing (or the printer a test
+// substituted); nullptr when there is none.
+std::unique_ptr<QPrinter> defaultPrinter();
+
+// Tests replace the default printer: the provider hands out the printer to
+// use, or nullptr for "no default printer". An empty provider restores the
+// system's default printer.
+using PrinterProvider = std::function<std::unique_ptr<QPrinter>()>;
+void setPrinterProvider(PrinterProvider provider);
+
+} // namespace zm::print
