@@ -2,7 +2,11 @@
 
 #include "app/mainmenu.h"
 #include "common/errorreport.h"
+#include "langindex/essaywindow.h"
+#include "langindex/ownthresholds.h"
 #include "platform/platform.h"
+#include "scales/eightbandcalculator.h"
+#include "scales/eightbandtable.h"
 
 #include <QWidget>
 
@@ -33,6 +37,10 @@ void createAllWindows()
     // The order matters: the main menu first, the others as the program has
     // always created them (later windows may look at earlier ones).
     create(f.form1);
+    create(f.form3);
+    create(f.form2);
+    create(f.form14);
+    create(f.form16);
     // WINDOW CREATION ORDER: TForm1, TForm3, TForm8, TForm9, TForm2, TForm10,
     // TForm11, TForm14, TForm16, TForm15, TForm12, TForm13, TForm17, TForm18,
     // TForm5, TForm19, TForm20, TForm21, TForm6. Add each window in its place.
