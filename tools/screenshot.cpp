@@ -1,5 +1,7 @@
 // Shows one window of the program and saves its image, for the pictures in
-// the documentation:  screenshot <Form1|Form2|…> <out.png> [Control=text | Control=check …]
+// the documentation:
+//   screenshot <Form1|Form2|…> <out.png> [[FormN.]Control=text | [FormN.]Control=check | [FormN.]Control=click …]
+// Settings are applied in order; a control without a window prefix belongs to the window shown.
 // Run it under a real display server (xvfb-run) so that the look is the real one.
 
 #include "app/application.h"
@@ -10,6 +12,7 @@
 
 #include <QAbstractButton>
 #include <QLineEdit>
+#include <QSlider>
 #include <QTimer>
 #include <QWidget>
 
@@ -33,20 +36,22 @@ int main(int argc, char *argv[])
     }
     w->show();
     for (const QString &setting : args.mid(2)) {
-        const QString name = setting.section(QLatin1Char('='), 0, 0);
+        const QString target = setting.section(QLatin1Char('='), 0, 0);
         const QString value = setting.section(QLatin1Char('='), 1);
-        QWidget *anyWindow = nullptr;
-        for (const QString &form : {args[0], QStringLiteral("Form1")}) {
-            if (QWidget *candidate = zm::app::window(form); candidate && candidate->findChild<QWidget *>(name))
-                anyWindow = candidate;
+        const QString form = target.contains(QLatin1Char('.')) ? target.section(QLatin1Char('.'), 0, 0) : args[0];
+        const QString name = target.section(QLatin1Char('.'), -1);
+        QWidget *anyWindow = zm::app::window(form);
+        if (!anyWindow || !anyWindow->findChild<QWidget *>(name)) {
+            std::fprintf(stderr, "no control %s\n", qPrintable(target));
+            return 1;
         }
-        if (!anyWindow)
-            continue;
         zm::ui::guarded([&] {
             if (auto *edit = anyWindow->findChild<QLineEdit *>(name))
                 zm::ui::setText(edit, value);
             else if (auto *button = anyWindow->findChild<QAbstractButton *>(name))
                 value == QLatin1String("check") ? zm::ui::check(button) : zm::ui::click(button);
+            else if (auto *slider = anyWindow->findChild<QSlider *>(name))
+                zm::ui::setValue(slider, value.toInt());
         });
     }
     const QString out = args[1];

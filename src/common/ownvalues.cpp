@@ -169,7 +169,9 @@ void write(const QString &path, const QStringList &lines)
 QString pathInFolder(const QString &folder, const QString &fileName)
 {
     const QDir dir(folder);
-    if (dir.exists()) {
+    // An empty folder (no data folder could be worked out) must not mean
+    // the current directory.
+    if (!folder.isEmpty() && dir.exists()) {
         const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
         for (const QString &entry : entries) {
             if (entry.compare(fileName, Qt::CaseInsensitive) == 0)

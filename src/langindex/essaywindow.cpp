@@ -4,6 +4,7 @@
 #include "common/errorreport.h"
 #include "common/errors.h"
 #include "common/messages.h"
+#include "common/windowprint.h"
 #include "langindex/ownthresholds.h"
 
 #include <QButtonGroup>
@@ -16,7 +17,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -45,7 +45,6 @@ constexpr int ClientWidth = 1000;
 constexpr int ClientHeight = 634;
 constexpr int StatusHeight = 22;
 
-QString printTarget;
 
 void setBase(QLineEdit *edit, const QColor &colour)
 {
@@ -576,11 +575,6 @@ QString TForm14::clockText(const QTime &time)
     return time.toString(QStringLiteral("HH:mm")) + QStringLiteral(" Uhr");
 }
 
-void TForm14::setPrintTarget(const QString &pdfPath)
-{
-    printTarget = pdfPath;
-}
-
 void TForm14::FormCreate()
 {
     setTabStop(RadioButton12, false);
@@ -760,22 +754,15 @@ void TForm14::Button4Click()
 
 void TForm14::Button5Click()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    if (printTarget.isEmpty()) {
-        // Checked before anything is hidden, so that the view stays usable.
-        const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
-        if (defaultPrinter.isNull())
-            throw zm::Error(QStringLiteral("Es ist kein Standarddrucker eingerichtet. "
-                                           "Die Indexwerte können nicht gedruckt werden"));
-        printer.setPrinterName(defaultPrinter.printerName());
-    } else {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(printTarget);
-    }
+    // Checked before anything is hidden, so that the view stays usable.
+    const std::unique_ptr<QPrinter> printer = zm::print::defaultPrinter();
+    if (!printer)
+        throw zm::Error(QStringLiteral("Es ist kein Standarddrucker eingerichtet. "
+                                       "Die Indexwerte können nicht gedruckt werden"));
     Button5->hide();
     Button6->hide();
-    printer.setDocName(windowTitle());
-    RichEdit1->print(&printer);
+    printer->setDocName(windowTitle());
+    RichEdit1->print(printer.get());
     RichEdit1->hide();
 }
 

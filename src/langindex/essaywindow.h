@@ -46,9 +46,6 @@ public:
 
     // The clock panel's text: "14:05 Uhr".
     static QString clockText(const QTime &time);
-    // Where "Drucken" sends the index text: empty (the default printer) or a
-    // PDF file, so that tests never reach a real printer.
-    static void setPrintTarget(const QString &pdfPath);
 
     // Window creation and a click on "Ergebnisse mitschreiben".
     void FormCreate();
