@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZENSOMAT_BUILD_TESTS=OFF >/dev/null
-cmake --build build --target zensomat -j"$(nproc)"
-exec ./build/zensomat "$@"
+cmake -S . -B build-run -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZENSOMAT_BUILD_TESTS=OFF >/dev/null
+cmake --build build-run --target zensomat -j"$(nproc)"
+exec ./build-run/zensomat "$@"

@@ -440,7 +440,7 @@ void TForm14::buildContent()
     m_weightedNotes << label(QStringLiteral("Gewichtung der"), content, QRect(264, 103, 112, 17));
     m_weightedNotes << label(QStringLiteral("Teilaufgaben:"), content, QRect(264, 120, 112, 17));
 
-    // Parts 1 … 6 top to bottom, with their points and weight/value fields.
+    // Teilaufgaben 1 … 6 top to bottom, with their points and weight/value fields.
     static constexpr std::array<std::pair<int, int>, 6> Fields = {
         {{12, 6}, {13, 7}, {11, 5}, {14, 8}, {15, 9}, {16, 10}}};
     for (std::size_t i = 0; i < m_parts.size(); ++i) {
@@ -520,7 +520,7 @@ void TForm14::connectHandlers()
     connect(Button14, &QPushButton::clicked, this, guard([this] { Button14Click(); }));
 
     // A change of a part's points runs its handler; a change of its
-    // weight/value field runs the next part's; the maximum runs part 1's.
+    // weight/value field runs the next part's; the maximum runs the first task's.
     for (std::size_t i = 0; i < m_parts.size(); ++i) {
         const int part = static_cast<int>(i);
         connect(m_parts[i].points, &QLineEdit::textChanged, this, guard([this, part] { partChange(part); }));

@@ -55,7 +55,7 @@ public:
     void Edit4Change();
     // "mit Fehlerindex" / "ohne Fehlerindex".
     void Button14Click();
-    // Part handlers: part 3, 1, 2, 4, 5, 6 (named after their points fields).
+    // Handlers of the part tasks 3, 1, 2, 4, 5, 6 (named after their points fields).
     void Edit11Change();
     void Edit12Change();
     void Edit13Change();

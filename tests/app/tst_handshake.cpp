@@ -167,6 +167,30 @@ private slots:
         process.kill();
         process.waitForFinished();
     }
+
+    // End to end: a running main menu under "Vandrel Client" closes when the
+    // real program is started with "/restart".
+    void realRestartClosesTheRunningMenu()
+    {
+        const QString binary = qEnvironmentVariable("ZENSOMAT_BINARY");
+        if (binary.isEmpty() || !QFile::exists(binary))
+            QSKIP("the program binary is not built");
+        test::Program program;
+        program.start();
+        TForm1 *menu = app::forms().form1;
+        menu->show();
+        QSignalSpy closed(menu, &TForm1::closed);
+        platform::MessageWindow runningWindow(qApp);
+        runningWindow.setTitle("Vandrel Client");
+        QProcess process;
+        process.start(binary, {"/restart"});
+        QVERIFY(process.waitForStarted());
+        QTRY_COMPARE_WITH_TIMEOUT(closed.count(), 1, 15000);
+        QVERIFY(!menu->isVisible());
+        process.kill();
+        process.waitForFinished();
+        program.stop();
+    }
 };
 
 ZM_TEST_MAIN_GUI(TestHandshake)

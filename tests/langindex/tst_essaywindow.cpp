@@ -345,7 +345,7 @@ private slots:
         QVERIFY(!edit("Edit6")->isEnabled());
         typeInto("Edit12", "40");
         typeInto("Edit13", "35");
-        typeInto("Edit14", "30"); // part 4, behind the empty part 3
+        typeInto("Edit14", "30"); // task 4, behind the empty task 3
         QCOMPARE(text("Edit6"), QString("6"));
         QCOMPARE(text("Edit7"), QString("5,25"));
         QCOMPARE(text("Edit5"), QString());
@@ -357,7 +357,7 @@ private slots:
         QCOMPARE(text("Edit5"), QString());
         QCOMPARE(text("Edit8"), QString("4,5"));
 
-        // With part 3 filled the ripple reaches part 4.
+        // With task 3 filled the ripple reaches task 4.
         typeInto("Edit11", "10");
         QCOMPARE(text("Edit5"), QString("3"));
         typeInto("Edit22", "7");
