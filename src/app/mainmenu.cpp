@@ -3,6 +3,7 @@
 #include "app/forms.h"
 #include "common/errorreport.h"
 #include "common/ownvalues.h"
+#include "common/widgetstyle.h"
 #include "platform/handshake.h"
 #include "platform/platform.h"
 
@@ -54,8 +55,7 @@ QPixmap renderPicture(const QString &resource, QSize size)
 } // namespace
 
 TForm1::TForm1(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    : QWidget(parent, zm::ui::MinimiseCloseWindow)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Zensomat"));

@@ -46,6 +46,16 @@ bool isBlank(QChar c)
     return c == QLatin1Char(' ') || c == QLatin1Char('\t');
 }
 
+// Moves `i` past leading blanks and an optional sign; true for a '-'.
+bool skipBlanksAndSign(const QString &text, qsizetype &i)
+{
+    while (i < text.size() && isBlank(text[i]))
+        ++i;
+    if (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
+        return text[i++] == QLatin1Char('-');
+    return false;
+}
+
 int decimalDigit(QChar c)
 {
     const char16_t u = c.unicode();
@@ -70,14 +80,7 @@ std::optional<std::int64_t> parseRaw(const QString &text)
 {
     const qsizetype n = text.size();
     qsizetype i = 0;
-    while (i < n && isBlank(text[i]))
-        ++i;
-
-    bool negative = false;
-    if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
-        negative = text[i] == QLatin1Char('-');
-        ++i;
-    }
+    const bool negative = skipBlanksAndSign(text, i);
 
     // Significant digits of integer and fraction part together, leading
     // zeros dropped; fractionDigits counts the digits after the comma
@@ -170,14 +173,7 @@ std::optional<int> parseIntValue(const QString &text)
 {
     const qsizetype n = text.size();
     qsizetype i = 0;
-    while (i < n && isBlank(text[i]))
-        ++i;
-
-    bool negative = false;
-    if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
-        negative = text[i] == QLatin1Char('-');
-        ++i;
-    }
+    const bool negative = skipBlanksAndSign(text, i);
 
     int base = 10;
     if (i < n && text[i] == QLatin1Char('$')) {

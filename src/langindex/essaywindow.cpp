@@ -6,6 +6,7 @@
 #include "common/messages.h"
 #include "common/windowprint.h"
 #include "langindex/ownthresholds.h"
+#include "common/widgetstyle.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -45,13 +46,6 @@ constexpr int ClientWidth = 1000;
 constexpr int ClientHeight = 634;
 constexpr int StatusHeight = 22;
 
-
-void setBase(QLineEdit *edit, const QColor &colour)
-{
-    QPalette pal = edit->palette();
-    pal.setColor(QPalette::Base, colour);
-    edit->setPalette(pal);
-}
 
 // Tab key reaches the widget or not; the mouse still gives it the focus.
 void setTabStop(QWidget *widget, bool on)
@@ -341,8 +335,8 @@ void TForm14::buildTopAndLanguage()
 
     Edit1 = edit(QStringLiteral("Edit1"), this, QRect(leftArea.topLeft() + editCount, QSize(62, 22)), false);
     Edit4 = edit(QStringLiteral("Edit4"), this, QRect(leftArea.topLeft() + editPoints, QSize(50, 22)), false);
-    setBase(Edit1, MenuColour);
-    setBase(Edit4, WindowColour);
+    zm::ui::setFieldColour(Edit1, MenuColour);
+    zm::ui::setFieldColour(Edit4, WindowColour);
 
     // Top middle: final score and grade.
     label(QStringLiteral("Endnote:"), this, QRect(426, 4, 80, 22));
@@ -494,9 +488,9 @@ void TForm14::buildBottom()
     Edit18->setText(QStringLiteral("1"));
     Edit19->setText(QStringLiteral("1"));
     Edit20->setText(QStringLiteral("1"));
-    setBase(Edit18, LanguageColour);
-    setBase(Edit19, ExpressionColour);
-    setBase(Edit20, InactiveCaptionColour);
+    zm::ui::setFieldColour(Edit18, LanguageColour);
+    zm::ui::setFieldColour(Edit19, ExpressionColour);
+    zm::ui::setFieldColour(Edit20, InactiveCaptionColour);
     Edit19->setValidator(new CaseValidator(true, Edit19));
     Edit20->setValidator(new CaseValidator(false, Edit20));
 }
@@ -618,7 +612,7 @@ void TForm14::Edit4Change()
         Label24->setText(*mapping.label24);
     zm::Fixed points;
     if (zm::tryParseFixed(Edit4->text(), points))
-        setBase(Edit4, points < zm::Fixed::fromRaw(1000) ? LanguageColour : WindowColour);
+        zm::ui::setFieldColour(Edit4, points < zm::Fixed::fromRaw(1000) ? LanguageColour : WindowColour);
 }
 
 void TForm14::Button14Click()
@@ -637,8 +631,8 @@ void TForm14::Button14Click()
     zm::ui::setText(Edit4, QString());
     // Colours last, so that they show the new mode: the field the teacher
     // types into is white, the other one grey.
-    setBase(Edit1, toIndex ? WindowColour : MenuColour);
-    setBase(Edit4, toIndex ? MenuColour : WindowColour);
+    zm::ui::setFieldColour(Edit1, toIndex ? WindowColour : MenuColour);
+    zm::ui::setFieldColour(Edit4, toIndex ? MenuColour : WindowColour);
 }
 
 void TForm14::partChange(int index)

@@ -5,6 +5,7 @@
 #include "common/messages.h"
 #include "common/ownvalues.h"
 #include "langindex/essaywindow.h"
+#include "common/widgetstyle.h"
 
 #include <QEvent>
 #include <QFocusEvent>
@@ -44,13 +45,6 @@ constexpr int LabelWidth = 120;
 constexpr int FieldWidth = 104;
 constexpr int ClientWidth = Margin + LabelWidth + 8 + FieldWidth + Margin;
 
-void setBase(QLineEdit *edit, const QColor &colour)
-{
-    QPalette pal = edit->palette();
-    pal.setColor(QPalette::Base, colour);
-    edit->setPalette(pal);
-}
-
 } // namespace
 
 TForm16::TForm16(QWidget *parent)
@@ -77,7 +71,7 @@ TForm16::TForm16(QWidget *parent)
         auto *edit = new QLineEdit(QString::fromLatin1(Defaults[at]), this);
         edit->setObjectName(QStringLiteral("Edit%1").arg(i + 1));
         edit->setGeometry(Margin + LabelWidth + 8, y, FieldWidth, 22);
-        setBase(edit, WindowColour);
+        zm::ui::setFieldColour(edit, WindowColour);
         edit->installEventFilter(this);
         m_fields[at] = edit;
     }
@@ -162,7 +156,7 @@ void TForm16::Button1Click()
     setWindowTitle(TitleOwnValues);
     Button1->setText(QStringLiteral("eigene Werte speichern"));
     for (QLineEdit *edit : m_fields)
-        setBase(edit, WindowColour);
+        zm::ui::setFieldColour(edit, WindowColour);
     hide();
     if (TForm14 *essay = zm::app::forms().form14)
         zm::ui::click(essay->Button2);
@@ -176,7 +170,7 @@ void TForm16::Button2Click()
 
 void TForm16::markField(int index)
 {
-    setBase(m_fields.at(static_cast<std::size_t>(index)), MarkColour);
+    zm::ui::setFieldColour(m_fields.at(static_cast<std::size_t>(index)), MarkColour);
     setWindowTitle(TitleEdited);
     Button1->setText(QStringLiteral("Werte speichern, sonst unwirksam"));
 }

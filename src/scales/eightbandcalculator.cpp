@@ -9,6 +9,7 @@
 #include "scales/bandscale.h"
 #include "scales/eightbandtable.h"
 #include "common/inputlimit.h"
+#include "common/widgetstyle.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -91,18 +92,10 @@ const LevelData &levelData(TForm2::Level level)
     return Levels.at(static_cast<std::size_t>(level));
 }
 
-void setBase(QLineEdit *field, const QColor &colour)
-{
-    QPalette pal = field->palette();
-    pal.setColor(QPalette::Base, colour);
-    field->setPalette(pal);
-}
-
 } // namespace
 
 TForm2::TForm2(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint)
+    : QWidget(parent, zm::ui::MinimiseCloseWindow)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Ü-8 Noten"));
@@ -379,12 +372,12 @@ void TForm2::RadioButton9Click()
 void TForm2::setThresholdColours(const QColor &colour)
 {
     for (QLineEdit *field : m_thresholds)
-        setBase(field, colour);
+        zm::ui::setFieldColour(field, colour);
 }
 
 void TForm2::markEntered(QLineEdit *field, const QColor &colour, bool announceChange)
 {
-    setBase(field, colour);
+    zm::ui::setFieldColour(field, colour);
     if (announceChange)
         setWindowTitle(ChangedTitle);
 }

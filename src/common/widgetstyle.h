@@ -1,0 +1,23 @@
+#pragma once
+
+// Small pieces of look that every window shares.
+
+#include <QColor>
+#include <QLineEdit>
+#include <QPalette>
+
+namespace zm::ui {
+
+// Title bar with minimise and close buttons only, as the calculators have.
+inline constexpr Qt::WindowFlags MinimiseCloseWindow = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                                                       | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+
+// The background of an edit field (the aqua and red marks, white, the window colour).
+inline void setFieldColour(QLineEdit *field, const QColor &colour)
+{
+    QPalette pal = field->palette();
+    pal.setColor(QPalette::Base, colour);
+    field->setPalette(pal);
+}
+
+} // namespace zm::ui
