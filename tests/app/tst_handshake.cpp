@@ -124,21 +124,6 @@ private slots:
         QVERIFY(w.isListening());
     }
 
-    // The receiving side: the main menu closes on 5735 with 99.
-    void mainMenuClosesOnRestartMessage()
-    {
-        test::Program program;
-        program.start();
-        TForm1 *menu = app::forms().form1;
-        menu->show();
-        QSignalSpy closed(menu, &TForm1::closed);
-        platform::MessageWindow runningWindow(qApp);
-        runningWindow.setTitle("Vandrel Client");
-        QVERIFY(platform::postToWindow("TApplication", "Vandrel Client", 5735, 99, 0));
-        QTRY_COMPARE(closed.count(), 1);
-        program.stop();
-    }
-
     // The real program started with "restart" asks the running instance to close.
     void realStartSendsTheHandshake_data()
     {
@@ -168,12 +153,19 @@ private slots:
         process.waitForFinished();
     }
 
-    // End to end: a running main menu under "Vandrel Client" closes when the
-    // real program is started with "/restart".
-    void realRestartClosesTheRunningMenu()
+    // The receiving side: a running main menu under "Vandrel Client" closes on
+    // 5735 with 99, posted from here or sent by the real program started with "/restart".
+    void runningMenuCloses_data()
     {
+        QTest::addColumn<bool>("realProgram");
+        QTest::newRow("posted here") << false;
+        QTest::newRow("real program started with /restart") << true;
+    }
+    void runningMenuCloses()
+    {
+        QFETCH(bool, realProgram);
         const QString binary = qEnvironmentVariable("ZENSOMAT_BINARY");
-        if (binary.isEmpty() || !QFile::exists(binary))
+        if (realProgram && (binary.isEmpty() || !QFile::exists(binary)))
             QSKIP("the program binary is not built");
         test::Program program;
         program.start();
@@ -183,12 +175,18 @@ private slots:
         platform::MessageWindow runningWindow(qApp);
         runningWindow.setTitle("Vandrel Client");
         QProcess process;
-        process.start(binary, {"/restart"});
-        QVERIFY(process.waitForStarted());
+        if (realProgram) {
+            process.start(binary, {"/restart"});
+            QVERIFY(process.waitForStarted());
+        } else {
+            QVERIFY(platform::postToWindow("TApplication", "Vandrel Client", 5735, 99, 0));
+        }
         QTRY_COMPARE_WITH_TIMEOUT(closed.count(), 1, 15000);
         QVERIFY(!menu->isVisible());
-        process.kill();
-        process.waitForFinished();
+        if (realProgram) {
+            process.kill();
+            process.waitForFinished();
+        }
         program.stop();
     }
 };
