@@ -15,6 +15,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPrinter>
@@ -369,6 +370,8 @@ void TForm14::buildLevels()
         radio->setGeometry(10, 22 + r * 22, 180, 21);
         if (*info.hint)
             radio->setToolTip(QString::fromUtf8(info.hint));
+        // An unchecked radio button is no tab stop; it becomes one when checked.
+        setTabStop(radio, false);
         m_levelGroup->addButton(radio, static_cast<int>(i));
         m_levelButtons[i] = radio;
         ++r;
@@ -424,6 +427,7 @@ void TForm14::buildContent()
     RadioButton13 = new QRadioButton(QStringLiteral("Additiv, Punkte werden addiert zu max. ?"), content);
     RadioButton13->setObjectName(QStringLiteral("RadioButton13"));
     RadioButton13->setGeometry(8, 60, 290, 22);
+    setTabStop(RadioButton13, false);
     Edit22 = edit(QStringLiteral("Edit22"), content, QRect(302, 60, 62, 22));
     Edit22->setText(QStringLiteral("100"));
     Edit22->hide();
@@ -478,12 +482,9 @@ void TForm14::buildBottom()
     GroupBox11 = new QGroupBox(QStringLiteral("Gewichtung der Teibereiche:"), this);
     GroupBox11->setObjectName(QStringLiteral("GroupBox11"));
     GroupBox11->setGeometry(8, 540, 984, 62);
-    // Each weight below the area it weights.
-    label(QStringLiteral("Sprachrichtigkeit:"), GroupBox11, QRect(12, 28, 150, 24));
+    // Each weight below the area it weights; its colour names the area.
     Edit18 = edit(QStringLiteral("Edit18"), GroupBox11, QRect(164, 28, 50, 24), false);
-    label(QStringLiteral("Ausdruck:"), GroupBox11, QRect(418, 28, 100, 24));
     Edit19 = edit(QStringLiteral("Edit19"), GroupBox11, QRect(520, 28, 50, 24), false);
-    label(QStringLiteral("Inhalt:"), GroupBox11, QRect(614, 28, 90, 24));
     Edit20 = edit(QStringLiteral("Edit20"), GroupBox11, QRect(706, 28, 50, 24), false);
     Edit18->setText(QStringLiteral("1"));
     Edit19->setText(QStringLiteral("1"));
@@ -842,7 +843,8 @@ void TForm14::showEvent(QShowEvent *event)
 
 bool TForm14::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonPress) {
+    // A click is the left mouse button; the others run nothing.
+    if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         if (watched == GroupBox11)
             zm::ui::guarded([this] { Edit4Change(); });
         else if (watched == Label30)

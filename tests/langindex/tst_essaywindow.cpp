@@ -96,9 +96,33 @@ private slots:
         QVERIFY(!w->selectedLevel());
         for (const char *name : {"Edit18", "Edit19", "Edit20"})
             QCOMPARE(text(name), QString("1"));
+        // The weights are told apart by their colours alone.
+        QVERIFY(w->GroupBox11->findChildren<QLabel *>().isEmpty());
         // Later windows' buttons stay off until they exist.
         for (const char *name : {"Button3", "Button9", "Button10", "Button7", "Button13"})
             QVERIFY2(!find<QPushButton>(name)->isEnabled(), name);
+    }
+
+    // At start only the error count, the expression points, the part points
+    // and checked radio buttons take the Tab key; a level becomes a tab stop
+    // once it is checked.
+    void tabStopsAtStart()
+    {
+        TForm14 *w = essay();
+        withIndex();
+        const auto tabStop = [](QWidget *widget) { return bool(widget->focusPolicy() & Qt::TabFocus); };
+        for (const char *name : {"Edit2", "Edit17", "Edit11", "Edit12", "Edit13", "Edit14", "Edit15", "Edit16"})
+            QVERIFY2(tabStop(edit(name)), name);
+        for (const char *name : {"Edit1", "Edit3", "Edit4", "Edit5", "Edit6", "Edit7", "Edit8", "Edit9", "Edit10",
+                                 "Edit18", "Edit19", "Edit20", "Edit21"})
+            QVERIFY2(!tabStop(edit(name)), name);
+        QVERIFY(!tabStop(w->RadioButton12));
+        QVERIFY(!tabStop(w->RadioButton13));
+        for (const auto &info : langindex::levels())
+            QVERIFY2(!tabStop(find<QRadioButton>(QString::fromLatin1(info.objectName))), info.objectName);
+        QTest::mouseClick(find<QRadioButton>("g12"), Qt::LeftButton);
+        QVERIFY(tabStop(find<QRadioButton>("g12")));
+        QVERIFY(!tabStop(find<QRadioButton>("r10")));
     }
 
     void levelsAreOneGroupAcrossBothFrames()
@@ -148,6 +172,27 @@ private slots:
         QTest::mouseClick(w->GroupBox11, Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(text("Edit4"), QString("11"));
         QVERIFY(boxes().isEmpty());
+    }
+
+    // Only a left click on the weights box maps again.
+    void weightsBoxClick_data()
+    {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<QString>("points");
+        QTest::newRow("left button maps") << Qt::LeftButton << "11";
+        QTest::newRow("right button does nothing") << Qt::RightButton << "7";
+        QTest::newRow("middle button does nothing") << Qt::MiddleButton << "7";
+    }
+    void weightsBoxClick()
+    {
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(QString, points);
+        withIndex();
+        click("r10");
+        counts("250", "5");
+        edit("Edit4")->setText("7");
+        QTest::mouseClick(essay()->GroupBox11, button, {}, QPoint(5, 5));
+        QCOMPARE(text("Edit4"), points);
     }
 
     // Points typed by hand without the index are never replaced by the mapping.
