@@ -2,9 +2,14 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPen>
 #include <QStyle>
+#include <QTableView>
+
+#include <algorithm>
+#include <cstdlib>
 
 namespace zm::ui {
 
@@ -12,6 +17,99 @@ namespace {
 // Room between the cell's edges and its text.
 constexpr int InsetX = 2;
 constexpr int InsetY = 1;
+
+// How close to a line the mouse must be to grab it, in pixels.
+constexpr int GrabDistance = 2;
+
+class LineSizer : public QObject
+{
+public:
+    explicit LineSizer(QTableView *grid)
+        : QObject(grid)
+        , m_grid(grid)
+    {
+        grid->viewport()->setMouseTracking(true);
+        grid->viewport()->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != m_grid->viewport())
+            return false;
+        switch (event->type()) {
+        case QEvent::MouseButtonPress: {
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            if (mouse->button() != Qt::LeftButton)
+                return false;
+            m_line = lineAt(mouse->position().toPoint());
+            if (m_line.axis == Qt::Orientations())
+                return false;
+            m_start = mouse->position().toPoint();
+            m_startSize =
+                m_line.axis == Qt::Horizontal ? m_grid->columnWidth(m_line.index) : m_grid->rowHeight(m_line.index);
+            return true;
+        }
+        case QEvent::MouseMove: {
+            const QPoint at = static_cast<QMouseEvent *>(event)->position().toPoint();
+            if (m_line.axis == Qt::Horizontal) {
+                m_grid->setColumnWidth(m_line.index, std::max(0, m_startSize + at.x() - m_start.x()));
+                return true;
+            }
+            if (m_line.axis == Qt::Vertical) {
+                m_grid->setRowHeight(m_line.index, std::max(0, m_startSize + at.y() - m_start.y()));
+                return true;
+            }
+            const Qt::Orientations hover = lineAt(at).axis;
+            if (hover == Qt::Horizontal)
+                m_grid->viewport()->setCursor(Qt::SplitHCursor);
+            else if (hover == Qt::Vertical)
+                m_grid->viewport()->setCursor(Qt::SplitVCursor);
+            else
+                m_grid->viewport()->unsetCursor();
+            return false;
+        }
+        case QEvent::MouseButtonRelease:
+            if (m_line.axis == Qt::Orientations())
+                return false;
+            if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+                m_line = {};
+            return true;
+        default:
+            return false;
+        }
+    }
+
+private:
+    struct Line
+    {
+        Qt::Orientations axis; // Horizontal: a column's right edge; Vertical: a row's bottom edge
+        int index = -1;
+    };
+
+    // The line under the point; the right-most (lowest) one wins where
+    // lines meet, so that a column or row dragged to nothing can be widened
+    // again.
+    Line lineAt(QPoint at) const
+    {
+        for (int column = m_grid->model() ? m_grid->model()->columnCount() - 1 : -1; column >= 0; --column) {
+            const int edge = m_grid->columnViewportPosition(column) + m_grid->columnWidth(column);
+            if (std::abs(at.x() - edge) <= GrabDistance)
+                return {Qt::Horizontal, column};
+        }
+        for (int row = m_grid->model() ? m_grid->model()->rowCount() - 1 : -1; row >= 0; --row) {
+            const int edge = m_grid->rowViewportPosition(row) + m_grid->rowHeight(row);
+            if (std::abs(at.y() - edge) <= GrabDistance)
+                return {Qt::Vertical, row};
+        }
+        return {};
+    }
+
+    QTableView *m_grid;
+    Line m_line;
+    QPoint m_start;
+    int m_startSize = 0;
+};
+
 } // namespace
 
 void paintCell(QPainter &painter, const QRect &cell, const QString &text, const QBrush &background,
@@ -72,6 +170,11 @@ void CellPainterDelegate::paint(QPainter *painter, const QStyleOptionViewItem &o
         painter->drawRect(opt.rect.adjusted(1, 1, -2, -2));
         painter->restore();
     }
+}
+
+void allowLineSizing(QTableView *grid)
+{
+    new LineSizer(grid);
 }
 
 } // namespace zm::ui

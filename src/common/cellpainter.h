@@ -13,6 +13,7 @@ class QFont;
 class QPainter;
 class QRect;
 class QString;
+class QTableView;
 
 namespace zm::ui {
 
@@ -36,5 +37,11 @@ private:
     CellAlignment m_alignment;
     bool m_wordWrap;
 };
+
+// Lets the user resize a grid's columns and rows by dragging the lines between
+// the cells, for grids that show no heading row or column to drag. Near a line
+// the mouse shows a split cursor; a drag that starts there moves the line and
+// is neither a cell selection nor a click into the grid.
+void allowLineSizing(QTableView *grid);
 
 } // namespace zm::ui

@@ -100,6 +100,9 @@ TForm3::TForm3(QWidget *parent)
         }
     }
     StringGrid1->viewport()->installEventFilter(this);
+    // Installed after the strip's own filter, so it sees the mouse first: a
+    // drag on a grid line resizes and is no click into the grid.
+    zm::ui::allowLineSizing(StringGrid1);
 
     // Not shown: the same action as a double click, for code that wants it.
     Button1 = new QPushButton(this);

@@ -248,6 +248,48 @@ private slots:
         QCOMPARE(strip->pos(), app::forms().form1->pos() + QPoint(116, 58));
     }
 
+    // The grid has no heading row or column, so the user resizes a column or
+    // a row by dragging the line after it; the drag selects nothing and is
+    // no click into the grid (no refill).
+    void dragGridLineToResize_data()
+    {
+        QTest::addColumn<bool>("column");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("delta");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("column wider") << true << 3 << 10 << 43;
+        QTest::newRow("column narrower") << true << 0 << -13 << 20;
+        QTest::newRow("row taller") << false << 1 << 5 << 21;
+    }
+    void dragGridLineToResize()
+    {
+        QFETCH(bool, column);
+        QFETCH(int, index);
+        QFETCH(int, delta);
+        QFETCH(int, expected);
+        type(calc->Punktezahl, "20");
+        openStrip();
+        ui::guarded([&] { ui::setText(calc->Punktezahl, "30"); });
+        QTableWidget *grid = strip->StringGrid1;
+        QWidget *viewport = grid->viewport();
+        const QRect cell = column ? cellRect(index, 1) : cellRect(4, index);
+        const QPoint line =
+            column ? QPoint(cell.right() + 1, cell.center().y()) : QPoint(cell.center().x(), cell.bottom() + 1);
+        const QPoint to = line + (column ? QPoint(delta, 0) : QPoint(0, delta));
+        QTest::mouseMove(viewport, line);
+        QCOMPARE(viewport->cursor().shape(), column ? Qt::SplitHCursor : Qt::SplitVCursor);
+        QTest::mousePress(viewport, Qt::LeftButton, {}, line);
+        QTest::mouseMove(viewport, to);
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, to);
+        QCOMPARE(column ? grid->columnWidth(index) : grid->rowHeight(index), expected);
+        QCOMPARE(column ? grid->columnWidth(index + 1) : grid->rowHeight(index + 1), column ? 33 : 16);
+        QVERIFY(grid->selectedItems().isEmpty());
+        QCOMPARE(strip->windowTitle(), QString("Tabelle für 20 Punkte."));
+        // Away from the lines a click still selects and refills.
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, cellCentre(5, 0));
+        QCOMPARE(strip->windowTitle(), QString("Tabelle für 30 Punkte."));
+    }
+
     void doubleClickPrintsOnePageAndCloses()
     {
         if (!test::popplerAvailable())
