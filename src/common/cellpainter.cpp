@@ -27,14 +27,18 @@ public:
     explicit LineSizer(QTableView *grid)
         : QObject(grid)
         , m_grid(grid)
+        , m_viewport(grid->viewport())
     {
         grid->viewport()->setMouseTracking(true);
-        grid->viewport()->installEventFilter(this);
+        m_viewport->installEventFilter(this);
     }
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (watched != m_grid->viewport())
+        // Compared with the pointer kept at the start: while the grid is being
+        // destroyed its viewport still sends events, and the grid must not be
+        // asked for anything then.
+        if (watched != m_viewport)
             return false;
         switch (event->type()) {
         case QEvent::MouseButtonPress: {
@@ -105,6 +109,7 @@ private:
     }
 
     QTableView *m_grid;
+    QObject *m_viewport;
     Line m_line;
     QPoint m_start;
     int m_startSize = 0;
