@@ -17,8 +17,7 @@ namespace zm::app {
 namespace {
 std::vector<QWidget *> createdInOrder;
 
-template<class T>
-void create(T *&slot)
+template <class T> void create(T *&slot)
 {
     slot = new T();
     createdInOrder.push_back(slot);

@@ -38,8 +38,7 @@ void leaveHandler(std::exception_ptr error);
 } // namespace detail
 
 // Runs one event handler.
-template<class F>
-void guarded(F &&handler)
+template <class F> void guarded(F &&handler)
 {
     detail::enterHandler();
     std::exception_ptr error;
@@ -52,8 +51,7 @@ void guarded(F &&handler)
 }
 
 // Wraps a handler for connect(): connect(b, &QPushButton::clicked, this, guard([this] { … })).
-template<class F>
-auto guard(F handler)
+template <class F> auto guard(F handler)
 {
     return [handler = std::move(handler)]() { guarded(handler); };
 }
@@ -62,8 +60,7 @@ auto guard(F handler)
 void rethrowPending();
 
 // Runs a Qt call that may run handlers synchronously, then raises what they left.
-template<class F>
-void fromCode(F &&qtCall)
+template <class F> void fromCode(F &&qtCall)
 {
     std::forward<F>(qtCall)();
     rethrowPending();

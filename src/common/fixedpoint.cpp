@@ -179,8 +179,8 @@ std::optional<int> parseIntValue(const QString &text)
     if (i < n && text[i] == QLatin1Char('$')) {
         base = 16;
         ++i;
-    } else if (i + 1 < n && text[i] == QLatin1Char('0')
-               && (text[i + 1] == QLatin1Char('x') || text[i + 1] == QLatin1Char('X'))) {
+    } else if (i + 1 < n && text[i] == QLatin1Char('0') &&
+               (text[i + 1] == QLatin1Char('x') || text[i + 1] == QLatin1Char('X'))) {
         base = 16;
         i += 2;
     }

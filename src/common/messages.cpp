@@ -28,8 +28,8 @@ void show(BoxKind kind, const QString &text)
         hook()(box);
         return;
     }
-    QMessageBox msg(kind == BoxKind::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
-                    box.title, text, QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox msg(kind == BoxKind::Critical ? QMessageBox::Critical : QMessageBox::NoIcon, box.title, text,
+                    QMessageBox::Ok, QApplication::activeWindow());
     msg.setObjectName(QStringLiteral("MessageBox"));
     msg.exec();
 }

@@ -9,8 +9,8 @@
 namespace zm::ui {
 
 // Title bar with minimise and close buttons only, as the calculators have.
-inline constexpr Qt::WindowFlags MinimiseCloseWindow = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                                                       | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+inline constexpr Qt::WindowFlags MinimiseCloseWindow = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                                       Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
 
 // The background of an edit field (the aqua and red marks, white, the window colour).
 inline void setFieldColour(QLineEdit *field, const QColor &colour)

@@ -47,7 +47,6 @@ constexpr int ClientWidth = 1000;
 constexpr int ClientHeight = 634;
 constexpr int StatusHeight = 22;
 
-
 // Tab key reaches the widget or not; the mouse still gives it the focus.
 void setTabStop(QWidget *widget, bool on)
 {

@@ -31,8 +31,7 @@ QString channelName(const QString &windowClass, const QString &title)
 {
     // The title may hold blanks and any character: hash it into a safe name.
     const QByteArray key = (windowClass + QLatin1Char('\n') + title).toUtf8();
-    const QString hash =
-        QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex().left(16));
+    const QString hash = QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex().left(16));
 #if defined(Q_OS_UNIX)
     const QString user = QString::number(getuid());
 #else
@@ -119,15 +118,15 @@ void MessageWindow::acceptConnections()
     }
 }
 
-bool postToWindow(const QString &windowClass, const QString &title, int message, qintptr wParam,
-                  qintptr lParam, int timeoutMs)
+bool postToWindow(const QString &windowClass, const QString &title, int message, qintptr wParam, qintptr lParam,
+                  int timeoutMs)
 {
     QLocalSocket socket;
     socket.connectToServer(channelName(windowClass, title));
     if (!socket.waitForConnected(timeoutMs))
         return false;
-    socket.write(QByteArray::number(message) + ' ' + QByteArray::number(static_cast<qint64>(wParam)) + ' '
-                 + QByteArray::number(static_cast<qint64>(lParam)) + '\n');
+    socket.write(QByteArray::number(message) + ' ' + QByteArray::number(static_cast<qint64>(wParam)) + ' ' +
+                 QByteArray::number(static_cast<qint64>(lParam)) + '\n');
     socket.waitForBytesWritten(timeoutMs);
     socket.disconnectFromServer();
     if (socket.state() != QLocalSocket::UnconnectedState)

@@ -60,8 +60,8 @@ private:
 
 // Finds a running application window with this title and posts it a message.
 // Returns false when no such window answers.
-bool postToWindow(const QString &windowClass, const QString &title, int message, qintptr wParam,
-                  qintptr lParam, int timeoutMs = 1000);
+bool postToWindow(const QString &windowClass, const QString &title, int message, qintptr wParam, qintptr lParam,
+                  int timeoutMs = 1000);
 
 // The handshake a new instance runs first: title "VandrelclientTest", look
 // for "Vandrel Client", post 5735 with 99 when the first argument without any

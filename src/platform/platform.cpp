@@ -56,8 +56,8 @@ QString environmentValue(const QString &name)
 QString dataFolderPath()
 {
 #if defined(Q_OS_WIN)
-    return environmentValue(QStringLiteral("homedrive")) + environmentValue(QStringLiteral("homepath"))
-           + QStringLiteral("\\Zensomat");
+    return environmentValue(QStringLiteral("homedrive")) + environmentValue(QStringLiteral("homepath")) +
+           QStringLiteral("\\Zensomat");
 #else
     return environmentValue(QStringLiteral("HOME")) + QDir::separator() + QStringLiteral("Zensomat");
 #endif

@@ -39,6 +39,7 @@ class TestHandshake : public QObject
 private slots:
     void cleanedArgument_data()
     {
+        // clang-format off
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<bool>("isRestart");
         QTest::newRow("restart") << QStringList{"restart"} << true;
@@ -48,6 +49,7 @@ private slots:
         QTest::newRow("-restart") << QStringList{"-restart"} << false;
         QTest::newRow("none") << QStringList{} << false;
         QTest::newRow("only the first counts") << QStringList{"x", "restart"} << false;
+        // clang-format on
     }
     void cleanedArgument()
     {
@@ -127,12 +129,14 @@ private slots:
     // The real program started with "restart" asks the running instance to close.
     void realStartSendsTheHandshake_data()
     {
+        // clang-format off
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<qintptr>("wParam");
         QTest::newRow("restart") << QStringList{"restart"} << qintptr(99);
         QTest::newRow("//restart/") << QStringList{"//restart/"} << qintptr(99);
         QTest::newRow("Restart") << QStringList{"Restart"} << qintptr(0);
         QTest::newRow("no argument") << QStringList{} << qintptr(0);
+        // clang-format on
     }
     void realStartSendsTheHandshake()
     {
@@ -157,9 +161,11 @@ private slots:
     // 5735 with 99, posted from here or sent by the real program started with "/restart".
     void runningMenuCloses_data()
     {
+        // clang-format off
         QTest::addColumn<bool>("realProgram");
         QTest::newRow("posted here") << false;
         QTest::newRow("real program started with /restart") << true;
+        // clang-format on
     }
     void runningMenuCloses()
     {

@@ -23,7 +23,11 @@ class TestMainMenu : public QObject
 
 private slots:
     void initTestCase() { home = qEnvironmentVariable("HOME"); }
-    void init() { QDir(home).removeRecursively(); QDir().mkpath(home); }
+    void init()
+    {
+        QDir(home).removeRecursively();
+        QDir().mkpath(home);
+    }
     void cleanup()
     {
         program.stop();
@@ -76,6 +80,7 @@ private slots:
 
     void clockLine_data()
     {
+        // clang-format off
         QTest::addColumn<quint32>("delta");
         QTest::addColumn<QString>("line");
         QTest::newRow("2.4 GHz") << 1200000000u << "CPU-Speed: 2400 Mhz";
@@ -84,6 +89,7 @@ private slots:
         QTest::newRow("wrapped counter shows too low") << quint32(5000000000ull % 4294967296ull)
                                                       << "CPU-Speed: 1410 Mhz";
         QTest::newRow("zero") << 0u << "CPU-Speed: 0 Mhz";
+        // clang-format on
     }
     void clockLine()
     {
@@ -96,10 +102,11 @@ private slots:
     {
         program.start();
         const QList<QPair<QString, QString>> table = {
-            {"Button6", "e, te, ne"},          {"Button4", "4 Stufen"},   {"Button5", "HaBri"},
-            {"Button1", "Wiesgrund"},          {"Button7", "Gymi-Skala"}, {"Button11", "Sprachen"},
-            {"Button3", "60% zu 40%"},         {"Button8", "Informationen"},
-            {"Button2", "Niveauverteiler"},    {"Button9", "Fehlerquotient Deutsch"},
+            {"Button6", "e, te, ne"},       {"Button4", "4 Stufen"},
+            {"Button5", "HaBri"},           {"Button1", "Wiesgrund"},
+            {"Button7", "Gymi-Skala"},      {"Button11", "Sprachen"},
+            {"Button3", "60% zu 40%"},      {"Button8", "Informationen"},
+            {"Button2", "Niveauverteiler"}, {"Button9", "Fehlerquotient Deutsch"},
         };
         const QMap<QString, QString> opens = {{"Button6", "Form8"},  {"Button4", "Form19"}, {"Button5", "Form21"},
                                               {"Button1", "Form2"},  {"Button7", "Form10"}, {"Button11", "Form14"},
@@ -126,12 +133,14 @@ private slots:
 
     void postedCloseMessageClosesTheMenu_data()
     {
+        // clang-format off
         QTest::addColumn<int>("message");
         QTest::addColumn<int>("wParam");
         QTest::addColumn<bool>("closes");
         QTest::newRow("5735 with 99") << 5735 << 99 << true;
         QTest::newRow("5735 with 0") << 5735 << 0 << false;
         QTest::newRow("other message") << 5734 << 99 << false;
+        // clang-format on
     }
     void postedCloseMessageClosesTheMenu()
     {

@@ -32,6 +32,7 @@ private slots:
 
     void fullStopRule_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("shown");
         QTest::newRow("letter gets a full stop") << "Gleitkommadivision durch Null" << "Gleitkommadivision durch Null.";
@@ -42,6 +43,7 @@ private slots:
         QTest::newRow("exclamation mark sorts before") << "Fehler!" << "Fehler!";
         QTest::newRow("digit sorts after") << "E/A-Fehler 5" << "E/A-Fehler 5.";
         QTest::newRow("empty text") << "" << "";
+        // clang-format on
     }
     void fullStopRule()
     {
@@ -71,19 +73,19 @@ private slots:
         QLineEdit a, b, c;
         QStringList trace;
         connect(&c, &QLineEdit::textChanged, this, ui::guard([&] {
-                    trace << "c";
-                    throw ConversionError("'c' ist kein gültiger Integerwert");
-                }));
+            trace << "c";
+            throw ConversionError("'c' ist kein gültiger Integerwert");
+        }));
         connect(&b, &QLineEdit::textChanged, this, ui::guard([&] {
-                    trace << "b-before";
-                    ui::setText(&c, "x");
-                    trace << "b-after";
-                }));
+            trace << "b-before";
+            ui::setText(&c, "x");
+            trace << "b-after";
+        }));
         connect(&a, &QLineEdit::textChanged, this, ui::guard([&] {
-                    trace << "a-before";
-                    ui::setText(&b, "y");
-                    trace << "a-after";
-                }));
+            trace << "a-before";
+            ui::setText(&b, "y");
+            trace << "a-after";
+        }));
         a.setText("go");
         QCOMPARE(trace, (QStringList{"a-before", "b-before", "c"}));
         QCOMPARE(boxes.texts(), QStringList{"'c' ist kein gültiger Integerwert."});
@@ -98,12 +100,12 @@ private slots:
         bool caught = false;
         connect(&b, &QLineEdit::textChanged, this, ui::guard([] { parseFixed("abc"); }));
         connect(&a, &QLineEdit::textChanged, this, ui::guard([&] {
-                    try {
-                        ui::setText(&b, "1");
-                    } catch (const ConversionError &) {
-                        caught = true;
-                    }
-                }));
+            try {
+                ui::setText(&b, "1");
+            } catch (const ConversionError &) {
+                caught = true;
+            }
+        }));
         a.setText("1");
         QVERIFY(caught);
         QVERIFY(boxes.boxes.isEmpty());

@@ -76,6 +76,7 @@ private slots:
 
 void TestFixedPoint::parseGood_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("shown");
 
@@ -122,6 +123,7 @@ void TestFixedPoint::parseGood_data()
     QTest::newRow("maximum rounded down") << "922337203685477,58074999" << "922337203685477,5807";
     QTest::newRow("maximum tie to even") << "922337203685477,58065" << "922337203685477,5806";
     QTest::newRow("maximum by exponent") << "9223372036854775807E-4" << "922337203685477,5807";
+    // clang-format on
 }
 
 void TestFixedPoint::parseGood()
@@ -136,6 +138,7 @@ void TestFixedPoint::parseGood()
 
 void TestFixedPoint::parseBad_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("text");
 
     QTest::newRow("empty") << "";
@@ -168,6 +171,7 @@ void TestFixedPoint::parseBad_data()
     QTest::newRow("2^64 + 1 raw") << "1844674407370955,1617";
     QTest::newRow("huge exponent") << "1E999999999";
     QTest::newRow("absurd exponent") << "1E99999999999999999999999";
+    // clang-format on
 }
 
 void TestFixedPoint::parseBad()
@@ -186,6 +190,7 @@ void TestFixedPoint::parseBad()
 
 void TestFixedPoint::parseInt_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("valid");
     QTest::addColumn<int>("value");
@@ -215,6 +220,7 @@ void TestFixedPoint::parseInt_data()
     QTest::newRow("bad hex digit") << "$1G" << false << 0;
     QTest::newRow("hex without prefix") << "1F" << false << 0;
     QTest::newRow("sign after prefix") << "$-1" << false << 0;
+    // clang-format on
 }
 
 void TestFixedPoint::parseInt()
@@ -236,6 +242,7 @@ void TestFixedPoint::parseInt()
 
 void TestFixedPoint::format_data()
 {
+    // clang-format off
     QTest::addColumn<qint64>("raw");
     QTest::addColumn<int>("decimals");
     QTest::addColumn<QString>("shown");
@@ -268,6 +275,7 @@ void TestFixedPoint::format_data()
     QTest::newRow("min @0") << Min << 0 << "-922337203685478";
     QTest::newRow("decimals clamped high") << qint64(12345) << 9 << "1,2345";
     QTest::newRow("decimals clamped low") << qint64(15000) << -1 << "2";
+    // clang-format on
 }
 
 void TestFixedPoint::format()
@@ -280,6 +288,7 @@ void TestFixedPoint::format()
 
 void TestFixedPoint::formatShortestAndGeneral_data()
 {
+    // clang-format off
     QTest::addColumn<qint64>("raw");
     QTest::addColumn<QString>("shortest");
     QTest::addColumn<QString>("general");
@@ -304,6 +313,7 @@ void TestFixedPoint::formatShortestAndGeneral_data()
     QTest::newRow("mantissa tie up") << qint64(1234567890123435000) << "123456789012343,5"
                                      << "1,23456789012344E14";
     QTest::newRow("mantissa zeros") << qint64(1500000000000000000) << "150000000000000" << "1,5E14";
+    // clang-format on
 }
 
 void TestFixedPoint::formatShortestAndGeneral()
@@ -317,6 +327,7 @@ void TestFixedPoint::formatShortestAndGeneral()
 
 void TestFixedPoint::minimumScore_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("factor");
     QTest::addColumn<QString>("maximum");
     QTest::addColumn<QString>("threshold");
@@ -334,6 +345,7 @@ void TestFixedPoint::minimumScore_data()
     QTest::newRow("1,05 20 at 95") << "1,05" << "20" << "95" << "19,952" << "20" << "20,0";
     QTest::newRow("1,10 20 at 95") << "1,10" << "20" << "95" << "20,9021" << "21" << "20,9";
     QTest::newRow("20 at 0") << "1" << "20" << "0" << "0" << "0" << "0,0";
+    // clang-format on
 }
 
 void TestFixedPoint::minimumScore()
@@ -354,6 +366,7 @@ void TestFixedPoint::minimumScore()
 
 void TestFixedPoint::roundRaw_data()
 {
+    // clang-format off
     QTest::addColumn<double>("raw");
     QTest::addColumn<qint64>("expected");
 
@@ -365,6 +378,7 @@ void TestFixedPoint::roundRaw_data()
     QTest::newRow("2,5000001") << 2.5000001 << qint64(3);
     QTest::newRow("-3,7") << -3.7 << qint64(-4);
     QTest::newRow("2^62") << 4611686018427387904.0 << qint64(4611686018427387904);
+    // clang-format on
 }
 
 void TestFixedPoint::roundRaw()
@@ -388,7 +402,9 @@ void TestFixedPoint::roundErrors()
     QCOMPARE(zm::roundToFixed(-1.23456L).raw(), -12346);
     QCOMPARE(zm::roundRawToFixed(9223372036854775807.0L).raw(), Max);
     QCOMPARE(zm::roundRawToFixed(-9223372036854775808.0L).raw(), Min);
-    const long double bad[] = {9223372036854775808.0L, -9223372036854775809.0L, 1e30L,
+    const long double bad[] = {9223372036854775808.0L,
+                               -9223372036854775809.0L,
+                               1e30L,
                                std::numeric_limits<long double>::quiet_NaN(),
                                std::numeric_limits<long double>::infinity(),
                                -std::numeric_limits<long double>::infinity()};
@@ -437,7 +453,8 @@ void TestFixedPoint::randomRoundTrip()
             raw = static_cast<qint64>(rng.generate64() >> rng.bounded(64));
             break;
         default: // ties and near-ties at every decimal count
-            raw = static_cast<qint64>(rng.bounded(1000000)) * 10000 + QList<qint64>{5000, 4999, 5001, 500, 50, 15, 9995}[rng.bounded(7)];
+            raw = static_cast<qint64>(rng.bounded(1000000)) * 10000 +
+                  QList<qint64>{5000, 4999, 5001, 500, 50, 15, 9995}[rng.bounded(7)];
             if (rng.bounded(2))
                 raw = -raw;
         }

@@ -19,6 +19,7 @@ class TestOwnValues : public QObject
 private slots:
     void readingRule_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("fixture");
         QTest::addColumn<int>("count");
         QTest::addColumn<QStringList>("expected");
@@ -31,6 +32,7 @@ private slots:
             << "ctrl_z.ini" << 6 << QStringList{"95", "84,5", "abc", "", "", ""};
         QTest::newRow("lone CR ends a line, Windows-1252 decoded")
             << "cr_only.ini" << 3 << QStringList{"x", "A", QString::fromUtf8("ä€")};
+        // clang-format on
     }
     void readingRule()
     {

@@ -193,6 +193,7 @@ private slots:
 
 void TestErrorIndex::levelTable_data()
 {
+    // clang-format off
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("objectName");
     QTest::addColumn<QString>("caption");
@@ -239,6 +240,7 @@ void TestErrorIndex::levelTable_data()
     for (const auto &r : rows) {
         QTest::newRow(r.name) << i++ << QString::fromLatin1(r.name) << QString::fromUtf8(r.caption) << r.hint << r.left;
     }
+    // clang-format on
 }
 
 void TestErrorIndex::levelTable()
@@ -263,6 +265,7 @@ void TestErrorIndex::levelTable()
 // below it the text before. Below the first bound nothing is written.
 void TestErrorIndex::ladders_data()
 {
+    // clang-format off
     QTest::addColumn<int>("level");
     QTest::addColumn<qint64>("q");
     QTest::addColumn<int>("target");
@@ -294,6 +297,7 @@ void TestErrorIndex::ladders_data()
         QCOMPARE(b.size(), l.texts.size());
         addLadder(l.level, l.target, b, [&l](size_t i) { return QString::fromUtf8(l.texts[i]); });
     }
+    // clang-format on
 }
 
 void TestErrorIndex::ladders()
@@ -323,6 +327,7 @@ void TestErrorIndex::testTablesCoverEveryLevel()
 // while the quotient is below 110.
 void TestErrorIndex::bandLabelsOutsideLadders_data()
 {
+    // clang-format off
     QTest::addColumn<int>("level");
     QTest::addColumn<qint64>("q");
     QTest::addColumn<int>("target");
@@ -349,6 +354,7 @@ void TestErrorIndex::bandLabelsOutsideLadders_data()
             }
         }
     }
+    // clang-format on
 }
 
 void TestErrorIndex::bandLabelsOutsideLadders()
@@ -365,6 +371,7 @@ void TestErrorIndex::bandLabelsOutsideLadders()
 // Word count and error count as typed, through the quotient to the points.
 void TestErrorIndex::essays_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("words");
     QTest::addColumn<QString>("errors");
     QTest::addColumn<int>("level");
@@ -408,6 +415,7 @@ void TestErrorIndex::essays_data()
     row("110 keeps the labels", "100", "110", Level::G11, "110", "110,00", "0", keep, keep);
     row("110 french right column", "100", "110", Level::FrzLK13ab11, "110", "110,00", "0", keep, keep);
     row("blanks and exponent", " 2,5E2 ", "5", Level::R10, "2", "2,00", "11", "Engl: Ü 2", "Frz: Ü 1");
+    // clang-format on
 }
 
 void TestErrorIndex::essays()
@@ -433,6 +441,7 @@ void TestErrorIndex::essays()
 
 void TestErrorIndex::quotientErrors_data()
 {
+    // clang-format off
     QTest::addColumn<QString>("words");
     QTest::addColumn<QString>("errors");
     QTest::addColumn<QString>("message"); // empty: a conversion error, which callers swallow
@@ -452,6 +461,7 @@ void TestErrorIndex::quotientErrors_data()
     QTest::newRow("errors text") << QStringLiteral("250") << QStringLiteral("fünf") << QString();
     QTest::newRow("decimal point") << QStringLiteral("250") << QStringLiteral("2.5") << QString();
     QTest::newRow("text and zero words") << QStringLiteral("0") << QStringLiteral("x") << QString();
+    // clang-format on
 }
 
 void TestErrorIndex::quotientErrors()
@@ -472,6 +482,7 @@ void TestErrorIndex::quotientErrors()
 
 void TestErrorIndex::ownThresholds_data()
 {
+    // clang-format off
     QTest::addColumn<QStringList>("own");
     QTest::addColumn<qint64>("q");
     QTest::addColumn<QString>("points");
@@ -509,6 +520,7 @@ void TestErrorIndex::ownThresholds_data()
     QTest::newRow("negative Edit1, q 0") << ownWith(1, QStringLiteral("-1")) << q("0") << QStringLiteral("14") << empty;
     QTest::newRow("exponent in Edit2") << ownWith(2, QStringLiteral("6,8E-1")) << q("0,7") << QStringLiteral("13")
                                        << empty;
+    // clang-format on
 }
 
 void TestErrorIndex::ownThresholds()

@@ -177,11 +177,13 @@ private slots:
     // Only a left click on the weights box maps again.
     void weightsBoxClick_data()
     {
+        // clang-format off
         QTest::addColumn<Qt::MouseButton>("button");
         QTest::addColumn<QString>("points");
         QTest::newRow("left button maps") << Qt::LeftButton << "11";
         QTest::newRow("right button does nothing") << Qt::RightButton << "7";
         QTest::newRow("middle button does nothing") << Qt::MiddleButton << "7";
+        // clang-format on
     }
     void weightsBoxClick()
     {
@@ -232,6 +234,7 @@ private slots:
 
     void mappingShowsPointsAndBands_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("level");
         QTest::addColumn<QString>("words");
         QTest::addColumn<QString>("errors");
@@ -267,6 +270,7 @@ private slots:
                                                         << "11"
                                                         << ""
                                                         << "";
+        // clang-format on
     }
     void mappingShowsPointsAndBands()
     {
@@ -324,12 +328,14 @@ private slots:
 
     void zeroWordsGoToTheReport_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("errors");
         QTest::addColumn<QString>("report");
         QTest::newRow("errors in 0 words") << "6"
                                            << "Gleitkommadivision durch Null.";
         QTest::newRow("0 errors in 0 words") << "0"
                                              << "Ungültige Gleitkommaoperation.";
+        // clang-format on
     }
     void zeroWordsGoToTheReport()
     {
@@ -423,6 +429,7 @@ private slots:
 
     void weightedPartRules_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("weightBefore");
         QTest::addColumn<QString>("points");
         QTest::addColumn<QString>("pointsAfter");
@@ -444,6 +451,7 @@ private slots:
                                         << "12"
                                         << "12"
                                         << "2" << 0;
+        // clang-format on
     }
     void weightedPartRules()
     {
@@ -481,6 +489,7 @@ private slots:
 
     void expressionCheck_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("weight");
         QTest::addColumn<QStringList>("shown");
@@ -496,6 +505,7 @@ private slots:
                                              << "0" << QStringList{} << "1";
         QTest::newRow("weight 00 stays") << "15"
                                          << "00" << QStringList{} << "00";
+        // clang-format on
     }
     void expressionCheck()
     {
@@ -522,6 +532,7 @@ private slots:
 
     void helpMessages_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("button");
         QTest::addColumn<QStringList>("lines");
         QTest::newRow("Hinweise zum Vorgehen")
@@ -560,6 +571,7 @@ private slots:
                                      "Genauere Beschreibungen sind unter dem Schalter \"Indexwerte ansehen\" und im "
                                      "Lernnetz SH zu bekommen!",
                                  };
+        // clang-format on
     }
     void helpMessages()
     {
@@ -575,11 +587,13 @@ private slots:
 
     void clockText_data()
     {
+        // clang-format off
         QTest::addColumn<QTime>("time");
         QTest::addColumn<QString>("shown");
         QTest::newRow("afternoon") << QTime(14, 5) << "14:05 Uhr";
         QTest::newRow("morning, leading zero") << QTime(9, 3, 59) << "09:03 Uhr";
         QTest::newRow("midnight") << QTime(0, 0) << "00:00 Uhr";
+        // clang-format on
     }
     void clockText()
     {

@@ -108,6 +108,7 @@ private slots:
 
     void loadAtCreation_data()
     {
+        // clang-format off
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("fields");
         QStringList own = {"0,5", "0,9", "1,3", "1,7", "2,1", "2,5", "2,9",     "3,3",
@@ -117,6 +118,7 @@ private slots:
         for (int i = 2; i < 15; ++i)
             shortFile << "";
         QTest::newRow("short file gives empty fields") << QByteArray("1,0\r\n2,0\r\n") << shortFile;
+        // clang-format on
     }
     void loadAtCreation()
     {
@@ -204,9 +206,11 @@ private slots:
 
     void restoreDeletesAndRestarts_data()
     {
+        // clang-format off
         QTest::addColumn<bool>("withFile");
         QTest::newRow("own values saved") << true;
         QTest::newRow("no file") << false;
+        // clang-format on
     }
     void restoreDeletesAndRestarts()
     {

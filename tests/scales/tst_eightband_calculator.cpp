@@ -150,11 +150,13 @@ private slots:
     // Typing the maximum score fills every band, the hidden ones too.
     void everyBandIsComputed_data()
     {
+        // clang-format off
         QTest::addColumn<bool>("oneDecimal");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("whole points") << false << QStringList{"19", "17", "19", "17", "13", "10", "7", "0"};
         QTest::newRow("one decimal") << true
                                      << QStringList{"19,0", "16,8", "18,6", "16,8", "13,4", "10,0", "6,8", "0,0"};
+        // clang-format on
     }
     void everyBandIsComputed()
     {
@@ -171,6 +173,7 @@ private slots:
 
     void minimumScore_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("maximum");
         QTest::addColumn<QString>("threshold"); // typed into ue5proz
         QTest::addColumn<int>("trackKey");      // 0: track bar untouched
@@ -197,6 +200,7 @@ private slots:
         QTest::newRow("point is no decimal, nothing updates") << "95.5"
                                                               << "93" << 0 << "88"
                                                               << "88";
+        // clang-format on
     }
     void minimumScore()
     {
@@ -260,6 +264,7 @@ private slots:
 
     void levelSwitch_data()
     {
+        // clang-format off
         QTest::addColumn<QStringList>("clicks");
         QTest::addColumn<QStringList>("expectedFields");
         QTest::addColumn<QStringList>("expectedCaptions");
@@ -284,6 +289,7 @@ private slots:
                                   << QStringList{"95", "84", "73", "62", "51", "26", "0", "0"} << six << "+++++++-";
         QTest::newRow("*, ** +***") << QStringList{"RadioButton1"}
                                     << QStringList{"95", "84", "73", "62", "51", "34", "17", "0"} << six << "++++++++";
+        // clang-format on
     }
     void levelSwitch()
     {
@@ -305,6 +311,7 @@ private slots:
 
     void ownValuesFile_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("radio");
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<QByteArray>("content");
@@ -336,6 +343,7 @@ private slots:
             << "RadioButton5"
             << "ue8d.ini" << QByteArray("95\r\n84\r\n93\r\n84\r\n67\r\n50\r\n34\r\n0\r\n") << StartFields
             << QStringList{Own};
+        // clang-format on
     }
     void ownValuesFile()
     {
@@ -416,6 +424,7 @@ private slots:
 
     void restore_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("radio");
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<bool>("deleted");
@@ -427,6 +436,7 @@ private slots:
                                                           << "ue8a.ini" << false;
         QTest::newRow("no file, still a restart") << "RadioButton5"
                                                   << "" << false;
+        // clang-format on
     }
     void restore()
     {
@@ -449,6 +459,7 @@ private slots:
 
     void enteringAField_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("name");
         QTest::addColumn<QColor>("mark");
         QTest::addColumn<QString>("title");
@@ -459,6 +470,7 @@ private slots:
         QTest::newRow("ue5proz") << "ue5proz" << aqua << Changed;
         QTest::newRow("ue7proz") << "ue7proz" << aqua << Changed;
         QTest::newRow("ue8proz") << "ue8proz" << QColor(255, 0, 0) << Defaults;
+        // clang-format on
     }
     void enteringAField()
     {
@@ -494,10 +506,12 @@ private slots:
 
     void enterAndEscapeMoveOnLikeTab_data()
     {
+        // clang-format off
         QTest::addColumn<int>("key");
         QTest::newRow("Return") << int(Qt::Key_Return);
         QTest::newRow("Enter") << int(Qt::Key_Enter);
         QTest::newRow("Escape") << int(Qt::Key_Escape);
+        // clang-format on
     }
     void enterAndEscapeMoveOnLikeTab()
     {

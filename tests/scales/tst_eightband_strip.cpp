@@ -134,6 +134,7 @@ private slots:
 
     void tableForEveryLevel_data()
     {
+        // clang-format off
         QTest::addColumn<QStringList>("levels");
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QStringList>("thresholds");
@@ -166,6 +167,7 @@ private slots:
                                     << QStringList{"", "Ü 1", "Ü 2", "Ü 3", "Ü 4", "Ü 5", "Ü 6", "Ü 7", "Ü 8"}
                                     << QStringList{"%", "95", "84", "73", "62", "51", "34", "17", "0"}
                                     << QStringList{"ab", "19", "17", "15", "12", "10", "7", "3", "0"};
+        // clang-format on
     }
     void tableForEveryLevel()
     {
@@ -193,6 +195,7 @@ private slots:
     // the old figures.
     void untouchedColumns_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("level");
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QStringList>("thresholds");
@@ -213,6 +216,7 @@ private slots:
             << "RadioButton6" << QStringList{"", "Ü 1 ", "Ü 2", "Ü 3", "Ü 4", "Ü 5", "Ü 6", "", ""}
             << QStringList{"%", "93", "84", "67", "50", "34", "0", "", ""}
             << QStringList{"ab", "28", "25", "20", "15", "10", "0", "", ""};
+        // clang-format on
     }
     void untouchedColumns()
     {
@@ -253,6 +257,7 @@ private slots:
     // no click into the grid (no refill).
     void dragGridLineToResize_data()
     {
+        // clang-format off
         QTest::addColumn<bool>("column");
         QTest::addColumn<int>("index");
         QTest::addColumn<int>("delta");
@@ -260,6 +265,7 @@ private slots:
         QTest::newRow("column wider") << true << 3 << 10 << 43;
         QTest::newRow("column narrower") << true << 0 << -13 << 20;
         QTest::newRow("row taller") << false << 1 << 5 << 21;
+        // clang-format on
     }
     void dragGridLineToResize()
     {

@@ -15,6 +15,7 @@ class TestScalesMinimum : public QObject
 private slots:
     void strictnessFactor_data()
     {
+        // clang-format off
         QTest::addColumn<int>("position");
         QTest::addColumn<QString>("factor");
         QTest::newRow("milder end") << 0 << "0,9";
@@ -22,6 +23,7 @@ private slots:
         QTest::newRow("neutral") << 5 << "1";
         QTest::newRow("one step stricter") << 6 << "1,02";
         QTest::newRow("stricter end") << 10 << "1,1";
+        // clang-format on
     }
     void strictnessFactor()
     {
@@ -32,6 +34,7 @@ private slots:
 
     void minimumText_data()
     {
+        // clang-format off
         QTest::addColumn<int>("position");
         QTest::addColumn<QString>("maximum");
         QTest::addColumn<QString>("threshold");
@@ -65,6 +68,7 @@ private slots:
                                           << "50"
                                           << "-10"
                                           << "-10,0";
+        // clang-format on
     }
     void minimumText()
     {
@@ -84,6 +88,7 @@ private slots:
     // names itself in the error.
     void parsingStopsAtTheFirstBadText_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("maximum");
         QTest::addColumn<QStringList>("thresholds");
         QTest::addColumn<QString>("error");
@@ -93,6 +98,7 @@ private slots:
         QTest::newRow("maximum before thresholds") << "x" << QStringList{"y"} << "'x' ist kein gültiger Gleitkommawert";
         QTest::newRow("last threshold") << "20" << QStringList{"93", "84", "abc"}
                                         << "'abc' ist kein gültiger Gleitkommawert";
+        // clang-format on
     }
     void parsingStopsAtTheFirstBadText()
     {

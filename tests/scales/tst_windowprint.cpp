@@ -82,6 +82,7 @@ private slots:
 
     void mulDiv_data()
     {
+        // clang-format off
         QTest::addColumn<int>("a");
         QTest::addColumn<int>("b");
         QTest::addColumn<int>("c");
@@ -95,6 +96,7 @@ private slots:
         QTest::newRow("product beyond 32 bits") << 50000 << 50000 << 25000 << 100000;
         QTest::newRow("screen to 600 dpi") << 313 << 600 << 96 << 1956;
         QTest::newRow("no divisor") << 5 << 5 << 0 << 0;
+        // clang-format on
     }
     void mulDiv()
     {
@@ -107,6 +109,7 @@ private slots:
 
     void printedSize_data()
     {
+        // clang-format off
         QTest::addColumn<PrintScale>("scale");
         QTest::addColumn<QSize>("image");
         QTest::addColumn<int>("dpiX");
@@ -121,6 +124,7 @@ private slots:
             << PrintScale::PrintToFit << strip << 600 << 600 << QSize(4960, 951);
         QTest::newRow("fit: tall image takes the page height")
             << PrintScale::PrintToFit << QSize(60, 313) << 600 << 600 << QSize(1345, 7016);
+        // clang-format on
     }
     void printedSize()
     {
@@ -137,10 +141,12 @@ private slots:
     // scale makes it.
     void printsOnePage_data()
     {
+        // clang-format off
         QTest::addColumn<PrintScale>("scale");
         QTest::newRow("none") << PrintScale::None;
         QTest::newRow("proportional") << PrintScale::Proportional;
         QTest::newRow("fit to page") << PrintScale::PrintToFit;
+        // clang-format on
     }
     void printsOnePage()
     {
@@ -216,11 +222,13 @@ private slots:
 
     void cellPainterAlignment_data()
     {
+        // clang-format off
         QTest::addColumn<ui::CellAlignment>("alignment");
         QTest::addColumn<int>("left"); // expected first text column, -1: centred
         QTest::newRow("left") << ui::CellAlignment::Left << 12;
         QTest::newRow("right") << ui::CellAlignment::Right << -2;
         QTest::newRow("centre") << ui::CellAlignment::Centre << -1;
+        // clang-format on
     }
     void cellPainterAlignment()
     {

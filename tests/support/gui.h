@@ -79,8 +79,7 @@ struct Program
         recorder.install();
         relaunches.clear();
         zm::platform::setClockMeasurement([] { return 1200000000u; });
-        zm::platform::setRelaunchHook(
-            [this](const QString &, const QStringList &args) { relaunches.append(args); });
+        zm::platform::setRelaunchHook([this](const QString &, const QStringList &args) { relaunches.append(args); });
         zm::app::createAllWindows();
     }
     void stop()
@@ -91,8 +90,7 @@ struct Program
         zm::platform::setClockMeasurement(nullptr);
     }
 
-    template<class T = QWidget>
-    static T *control(const QString &windowName, const QString &controlName)
+    template <class T = QWidget> static T *control(const QString &windowName, const QString &controlName)
     {
         QWidget *w = zm::app::window(windowName);
         return w ? w->findChild<T *>(controlName) : nullptr;

@@ -36,21 +36,21 @@ inline QTemporaryDir &isolateHome()
 
 } // namespace zm::test
 
-#define ZM_TEST_MAIN_CORE(TestObject)                                                              \
-    int main(int argc, char *argv[])                                                               \
-    {                                                                                              \
-        zm::test::isolateHome();                                                                   \
-        QCoreApplication app(argc, argv);                                                          \
-        TestObject tc;                                                                             \
-        return QTest::qExec(&tc, argc, argv);                                                      \
+#define ZM_TEST_MAIN_CORE(TestObject)                                                                                  \
+    int main(int argc, char *argv[])                                                                                   \
+    {                                                                                                                  \
+        zm::test::isolateHome();                                                                                       \
+        QCoreApplication app(argc, argv);                                                                              \
+        TestObject tc;                                                                                                 \
+        return QTest::qExec(&tc, argc, argv);                                                                          \
     }
 
-#define ZM_TEST_MAIN_GUI(TestObject)                                                               \
-    int main(int argc, char *argv[])                                                               \
-    {                                                                                              \
-        zm::test::isolateHome();                                                                   \
-        QApplication app(argc, argv);                                                              \
-        QApplication::setApplicationName(QStringLiteral("Zensomat"));                              \
-        TestObject tc;                                                                             \
-        return QTest::qExec(&tc, argc, argv);                                                      \
+#define ZM_TEST_MAIN_GUI(TestObject)                                                                                   \
+    int main(int argc, char *argv[])                                                                                   \
+    {                                                                                                                  \
+        zm::test::isolateHome();                                                                                       \
+        QApplication app(argc, argv);                                                                                  \
+        QApplication::setApplicationName(QStringLiteral("Zensomat"));                                                  \
+        TestObject tc;                                                                                                 \
+        return QTest::qExec(&tc, argc, argv);                                                                          \
     }
