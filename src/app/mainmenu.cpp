@@ -1,6 +1,7 @@
 #include "app/mainmenu.h"
 
 #include "app/forms.h"
+#include "common/controls.h"
 #include "common/errorreport.h"
 #include "common/ownvalues.h"
 #include "common/widgetstyle.h"
@@ -137,9 +138,7 @@ void TForm1::openWindow(QPushButton *button)
         QWidget *w = zm::app::window(QString::fromLatin1(entry.window));
         if (!w)
             return;
-        w->showNormal();
-        w->raise();
-        w->activateWindow();
+        zm::ui::showInFront(w);
         if (button == Button1) {
             if (auto *field = w->findChild<QWidget *>(QStringLiteral("Punktezahl")))
                 field->setFocus();

@@ -1,6 +1,7 @@
 #include "langindex/ownthresholds.h"
 
 #include "app/forms.h"
+#include "common/controls.h"
 #include "common/errorreport.h"
 #include "common/messages.h"
 #include "common/ownvalues.h"
@@ -89,9 +90,7 @@ TForm16::TForm16(QWidget *parent)
     // Hidden buttons that carry the mark handlers of the fifteen fields.
     for (int i = 0; i < FieldCount; ++i) {
         const auto at = static_cast<std::size_t>(i);
-        auto *hidden = new QPushButton(this);
-        hidden->setObjectName(QStringLiteral("Button%1").arg(i + 3));
-        hidden->hide();
+        QPushButton *hidden = zm::ui::makeHiddenButton(this, QStringLiteral("Button%1").arg(i + 3));
         const MarkHandler handler = MarkHandlers[at];
         connect(hidden, &QPushButton::clicked, this, zm::ui::guard([this, handler] { (this->*handler)(); }));
     }
@@ -105,8 +104,7 @@ TForm16::TForm16(QWidget *parent)
     connect(Button2, &QPushButton::clicked, this, zm::ui::guard([this] { Button2Click(); }));
 
     setFixedSize(ClientWidth, buttonTop + 34 + 28 + Margin);
-    if (QWidget *menu = zm::app::window(QStringLiteral("Form1")))
-        move(menu->geometry().center() - rect().center());
+    zm::ui::centreOnMainMenu(this);
 
     zm::ui::guarded([this] { FormCreate(); });
 }
