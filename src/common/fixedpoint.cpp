@@ -305,15 +305,6 @@ long double divideExtended(long double a, long double b)
     return a / b;
 }
 
-Fixed minimumScore(Fixed factor, Fixed maximum, Fixed threshold, long double c)
-{
-    long double x = static_cast<long double>(factor.raw()) * static_cast<long double>(maximum.raw());
-    x = x * static_cast<long double>(threshold.raw());
-    x = x * c;
-    x = x / 100000000.0L;
-    return roundRawToFixed(x);
-}
-
 QString formatFixed(Fixed value, int decimals)
 {
     decimals = std::clamp(decimals, 0, 4);

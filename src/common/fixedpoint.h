@@ -67,15 +67,6 @@ Fixed roundRawToFixed(long double raw);
 // for b == 0 and "Ungültige Gleitkommaoperation" for 0 / 0.
 long double divideExtended(long double a, long double b);
 
-// The constants of the minimum-score pattern: c = 0.01 for one shown decimal,
-// 0.010001 when whole points are shown (lifts an exact half above the tie).
-inline constexpr long double MinScoreOneDecimal = 0.01L;
-inline constexpr long double MinScoreWholePoints = 0.010001L;
-
-// ((F × P) × T) × c / 100000000 on the raw integers, in extended precision,
-// rounded to an integer halves to even: the minimum score of one band.
-Fixed minimumScore(Fixed factor, Fixed maximum, Fixed threshold, long double c);
-
 // Fixed notation with 0 … 4 decimals, decimal comma, leading '-' for negative
 // values, no thousands separator. Rounds the four-place value on its magnitude,
 // halves to even, on the integer (never through binary floating point).

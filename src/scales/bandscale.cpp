@@ -21,6 +21,24 @@ int shownDecimals(Rounding rounding)
     return rounding == Rounding::WholePoints ? 0 : 1;
 }
 
+Fixed minimumScore(Fixed factor, Fixed maximum, Fixed threshold, long double c)
+{
+    long double x = static_cast<long double>(factor.raw()) * static_cast<long double>(maximum.raw());
+    x = x * static_cast<long double>(threshold.raw());
+    x = x * c;
+    x = x / 100000000.0L;
+    return roundRawToFixed(x);
+}
+
+Fixed offsetMinimumScore(Fixed threshold, Fixed offset, Fixed maximum)
+{
+    long double x = static_cast<long double>(threshold.raw()) + static_cast<long double>(offset.raw());
+    x = x * static_cast<long double>(maximum.raw());
+    x = x * MinScoreOneDecimal;
+    x = x / 10000.0L;
+    return roundRawToFixed(x);
+}
+
 ScaleInputs parseInputs(int trackPosition, const QString &maximum, const QStringList &thresholds)
 {
     ScaleInputs inputs;

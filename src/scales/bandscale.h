@@ -25,10 +25,24 @@ Fixed strictnessFactor(int position);
 // Whole points ("Punktzahl runden") or one decimal ("..nicht runden").
 enum class Rounding { WholePoints, OneDecimal };
 
-// The constant c of the minimum-score pattern: 0,010001 for whole points, so
-// that an exact half (12,5 points) is shown as 13; 0,01 for one decimal.
+// The constants of the minimum-score pattern: c = 0,01 for one shown decimal,
+// 0,010001 when whole points are shown, which lifts an exact half (12,5
+// points) above the tie so that it is shown as 13.
+inline constexpr long double MinScoreOneDecimal = 0.01L;
+inline constexpr long double MinScoreWholePoints = 0.010001L;
+
 long double roundingConstant(Rounding rounding);
 int shownDecimals(Rounding rounding);
+
+// ((F × P) × T) × c / 100000000 on the raw integers, in extended precision,
+// rounded to an integer halves to even: the minimum score of one band.
+// Throws MathError when the result leaves the range of the number type.
+Fixed minimumScore(Fixed factor, Fixed maximum, Fixed threshold, long double c);
+
+// The fifteen-point scale's own pattern: ((T + O) × P) × 0,01 / 10000 on the
+// raw integers, in extended precision, rounded halves to even; no lift for
+// whole points. O is the boundary offset in percentage points.
+Fixed offsetMinimumScore(Fixed threshold, Fixed offset, Fixed maximum);
 
 // The parsed inputs of one computation.
 struct ScaleInputs
@@ -43,8 +57,8 @@ struct ScaleInputs
 // ConversionError and nothing is shown.
 ScaleInputs parseInputs(int trackPosition, const QString &maximum, const QStringList &thresholds);
 
-// The minimum score of band `index` (0-based). Throws MathError when the
-// result leaves the range of the number type.
+// The minimum score of band `index` (0-based) by the common pattern. Throws
+// MathError when the result leaves the range of the number type.
 Fixed bandMinimum(const ScaleInputs &inputs, qsizetype index, Rounding rounding);
 
 // The text the band's output label shows: whole points or one decimal,

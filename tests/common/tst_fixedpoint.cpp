@@ -65,8 +65,6 @@ private slots:
     void format();
     void formatShortestAndGeneral_data();
     void formatShortestAndGeneral();
-    void minimumScore_data();
-    void minimumScore();
     void roundRaw_data();
     void roundRaw();
     void roundErrors();
@@ -325,45 +323,6 @@ void TestFixedPoint::formatShortestAndGeneral()
     QCOMPARE(zm::formatGeneral(Fixed::fromRaw(raw)), general);
 }
 
-void TestFixedPoint::minimumScore_data()
-{
-    // clang-format off
-    QTest::addColumn<QString>("factor");
-    QTest::addColumn<QString>("maximum");
-    QTest::addColumn<QString>("threshold");
-    QTest::addColumn<QString>("wholeRaw"); // four places, whole points shown
-    QTest::addColumn<QString>("whole");
-    QTest::addColumn<QString>("oneDecimal"); // one decimal shown
-
-    QTest::newRow("20 at 93") << "1" << "20" << "93" << "18,6019" << "19" << "18,6";
-    QTest::newRow("25 at 50") << "1" << "25" << "50" << "12,5013" << "13" << "12,5";
-    QTest::newRow("18,5 at 50") << "1" << "18,5" << "50" << "9,2509" << "9" << "9,2";
-    QTest::newRow("1 at 50") << "1" << "1" << "50" << "0,5001" << "1" << "0,5";
-    QTest::newRow("0,90 20 at 95") << "0,90" << "20" << "95" << "17,1017" << "17" << "17,1";
-    QTest::newRow("0,95 20 at 95") << "0,95" << "20" << "95" << "18,0518" << "18" << "18,0";
-    QTest::newRow("1,00 20 at 95") << "1,00" << "20" << "95" << "19,0019" << "19" << "19,0";
-    QTest::newRow("1,05 20 at 95") << "1,05" << "20" << "95" << "19,952" << "20" << "20,0";
-    QTest::newRow("1,10 20 at 95") << "1,10" << "20" << "95" << "20,9021" << "21" << "20,9";
-    QTest::newRow("20 at 0") << "1" << "20" << "0" << "0" << "0" << "0,0";
-    // clang-format on
-}
-
-void TestFixedPoint::minimumScore()
-{
-    QFETCH(QString, factor);
-    QFETCH(QString, maximum);
-    QFETCH(QString, threshold);
-    QFETCH(QString, wholeRaw);
-    QFETCH(QString, whole);
-    QFETCH(QString, oneDecimal);
-    const Fixed f = zm::parseFixed(factor), p = zm::parseFixed(maximum), t = zm::parseFixed(threshold);
-
-    const Fixed w = zm::minimumScore(f, p, t, zm::MinScoreWholePoints);
-    QCOMPARE(zm::formatShortest(w), wholeRaw);
-    QCOMPARE(zm::formatFixed(w, 0), whole);
-    QCOMPARE(zm::formatFixed(zm::minimumScore(f, p, t, zm::MinScoreOneDecimal), 1), oneDecimal);
-}
-
 void TestFixedPoint::roundRaw_data()
 {
     // clang-format off
@@ -417,9 +376,6 @@ void TestFixedPoint::roundErrors()
         }
     }
     QVERIFY_THROWS_EXCEPTION(zm::MathError, zm::roundToFixed(1e15L));
-    // A huge maximum and threshold leave the range in the minimum-score pattern.
-    const Fixed huge = zm::parseFixed(QStringLiteral("9E9"));
-    QVERIFY_THROWS_EXCEPTION(zm::MathError, zm::minimumScore(Fixed::fromInt(1), huge, huge, zm::MinScoreWholePoints));
 }
 
 void TestFixedPoint::divide()

@@ -58,7 +58,7 @@ class TestEightBandStrip : public QObject
     }
     void openStrip()
     {
-        QTest::mouseClick(calc->Button1, Qt::LeftButton);
+        QTest::mouseClick(calc->findChild<QPushButton *>("Button1"), Qt::LeftButton);
         QVERIFY(QTest::qWaitForWindowExposed(strip));
     }
     // The calculator again, from the main menu.

@@ -215,7 +215,7 @@ private slots:
         TForm3 *strip = app::forms().form3;
         calc->show();
         QTest::keyClicks(calc->Punktezahl, "20");
-        QTest::mouseClick(calc->Button1, Qt::LeftButton);
+        QTest::mouseClick(calc->findChild<QPushButton *>("Button1"), Qt::LeftButton);
         QVERIFY(strip->isVisible());
 
         QTableWidget *grid = strip->StringGrid1;

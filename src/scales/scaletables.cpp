@@ -1,0 +1,103 @@
+// Every percentage calculator's bands, scales and strip, as data.
+
+#include "scales/scaledefinition.h"
+
+namespace zm::scales {
+
+QStringList numbered(const QString &pattern, int first, int last)
+{
+    QStringList out;
+    const int step = first <= last ? 1 : -1;
+    for (int n = first;; n += step) {
+        out << pattern.arg(n);
+        if (n == last)
+            break;
+    }
+    return out;
+}
+
+namespace {
+
+// Strip heads for bands `first` … `last` of eight ("Ü 3" …), null elsewhere.
+QStringList eightBandHeads(const QString &prefix, int first, int last)
+{
+    QStringList heads;
+    for (int band = 1; band <= 8; ++band)
+        heads << (band >= first && band <= last ? prefix + QString::number(band) : QString());
+    return heads;
+}
+
+CalculatorDefinition makeEightBand()
+{
+    CalculatorDefinition d;
+    d.thresholdNames = numbered(QStringLiteral("ue%1proz"), 1, 8);
+    d.minimumNames = numbered(QStringLiteral("ue%1bedarf"), 1, 8);
+    d.captionNames = numbered(QStringLiteral("Label%1"), 1, 8);
+    d.startCaptions = numbered(QStringLiteral("Ü%1"), 1, 8);
+    d.startThresholds = {"95", "84", "93", "84", "67", "50", "34", "0"};
+    d.entryMarks = {EntryMark::Aqua,        EntryMark::AquaChanged,      EntryMark::AquaChanged,
+                    EntryMark::AquaChanged, EntryMark::AquaChanged,      EntryMark::AquaChanged,
+                    EntryMark::AquaChanged, EntryMark::RedUnknownMinimum};
+    d.thresholdHead = {QStringLiteral("Label11"), QStringLiteral("% Skala:")};
+    d.captionHead = {QStringLiteral("Label10"), QStringLiteral("Note:")};
+    d.minimumHead = {QStringLiteral("Label12"), QStringLiteral("ab ... Punkten")};
+    d.strip.columns = 9;
+    d.strip.titlePattern = QStringLiteral("Tabelle für %1 Punkte.");
+
+    const QStringList u6 = numbered(QStringLiteral("Ü %1"), 1, 6);
+    const QStringList u8 = numbered(QStringLiteral("Ü %1"), 1, 8);
+    const QStringList starDefaults = {"93", "84", "67", "50", "34", "0"};
+    auto level = [](const char *caption, const char *hint, const char *file, int lines, QStringList captions,
+                    int firstShown, int lastShown, int firstDefault, QStringList defaults, StripColumns strip) {
+        ScaleDefinition s;
+        s.caption = QString::fromUtf8(caption);
+        s.hint = QString::fromUtf8(hint);
+        s.file = QString::fromLatin1(file);
+        s.linesRead = lines;
+        s.captions = std::move(captions);
+        s.firstShown = firstShown;
+        s.lastShown = lastShown;
+        s.firstDefault = firstDefault;
+        s.defaults = std::move(defaults);
+        s.whitensFields = true;
+        s.strip = std::move(strip);
+        return s;
+    };
+    QStringList threeStarHeads = eightBandHeads(QStringLiteral("Ü "), 1, 6);
+    threeStarHeads[0] += QLatin1Char(' '); // "Ü 1 " has always carried this blank
+
+    // clang-format off
+    d.scales = {
+        level("*", "", "ue8c.ini", 8, u6, 3, 8, 3, starDefaults,
+              {eightBandHeads(QStringLiteral("Ü "), 3, 8), 1, 0}),
+        level("**", "", "ue8d.ini", 8, u6, 2, 7, 2, starDefaults,
+              {eightBandHeads(QStringLiteral("Ü "), 2, 7), 1, 0}),
+        level("***", "", "ue8e.ini", 8, u6, 1, 6, 1, starDefaults,
+              {threeStarHeads, 0, 0}),
+        level("Förderschulniveau", "", "ue8a.ini", 6, numbered(QStringLiteral("Fö %1"), 1, 6), 1, 6, 1,
+              {"90", "70", "55", "40", "20", "00"},
+              {eightBandHeads(QStringLiteral("Fö "), 1, 6), 0, 7}),
+        level("* + **", "80% Grundniveau, 20% Erweiterungsniveau", "ue8n.ini", 8, u8, 2, 8, 1,
+              {"95", "95", "84", "73", "62", "51", "26", "0"},
+              {eightBandHeads(QStringLiteral("Ü "), 2, 8), 0, 0}),
+        level("** + ***", "90 % Abschlussniveau MSA, 10 % gymn. Niveau", "ue8b.ini", 8, u6, 1, 7, 1,
+              {"95", "84", "73", "62", "51", "26", "0", "0"},
+              {eightBandHeads(QStringLiteral("Ü "), 1, 7), 0, 0}),
+        level("*, ** +***", "50% Grundniveau, 40% Erweiterungsniveau, 10 % gymn. Niveau", "ue8alle.ini", 8, u6,
+              1, 8, 1, {"95", "84", "73", "62", "51", "34", "17", "0"},
+              {eightBandHeads(QStringLiteral("Ü "), 1, 8), 0, 0}),
+    };
+    // clang-format on
+    d.scales[3].savable = false; // "Förderschulniveau" is only ever read
+    return d;
+}
+
+} // namespace
+
+const CalculatorDefinition &eightBandCalculator()
+{
+    static const CalculatorDefinition d = makeEightBand();
+    return d;
+}
+
+} // namespace zm::scales
