@@ -61,6 +61,9 @@ void printWindowImage(QWidget *window, PrintScale scale, QPrinter &printer)
     const QString app = zm::ui::applicationTitle();
     printer.setDocName(title.isEmpty() ? app : app.isEmpty() ? title : app + QStringLiteral(" - ") + title);
 
+    // The image belongs at the paper's top left corner, not inside the
+    // printer's default margins.
+    printer.setFullPage(true);
     QPainter painter;
     if (!painter.begin(&printer))
         throw zm::Error(QStringLiteral("Der Druckauftrag konnte nicht gestartet werden."));
