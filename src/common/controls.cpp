@@ -25,14 +25,19 @@ template <class T> T *placed(T *control, const QString &name, const QRect &geome
 
 QWidget *mainMenu()
 {
+    return topLevelWindow(QStringLiteral("Form1"));
+}
+
+} // namespace
+
+QWidget *topLevelWindow(const QString &objectName)
+{
     for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == QLatin1String("Form1"))
+        if (w->objectName() == objectName)
             return w;
     }
     return nullptr;
 }
-
-} // namespace
 
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
 {

@@ -58,6 +58,9 @@ template <class F> void onClicked(QAbstractButton *button, QObject *context, F h
     QObject::connect(button, &QAbstractButton::clicked, context, guard(std::move(handler)));
 }
 
+// The top-level window with this objectName, or nullptr.
+QWidget *topLevelWindow(const QString &objectName);
+
 // Shows the window in its normal state, in front, as the active window.
 void showInFront(QWidget *window);
 // Centres the window on the main menu (on the screen while there is none).

@@ -316,7 +316,7 @@ void PercentCalculator::loadOwnValues(const ScaleDefinition &scale)
 
 void PercentCalculator::Button1Click()
 {
-    auto *strip = qobject_cast<ResultStrip *>(zm::app::window(m_behaviour.strip));
+    auto *strip = qobject_cast<ResultStrip *>(zm::ui::topLevelWindow(m_behaviour.strip));
     if (!strip)
         return;
     if (m_behaviour.clearStripOnOpen)
@@ -363,7 +363,7 @@ void PercentCalculator::Button3Click()
     const ScaleDefinition &scale = chosenScale();
     if (scale.savable && !scale.file.isEmpty())
         zm::ownvalues::removeFromFolder(zm::app::dataFolder(), scale.file);
-    QWidget *closing = m_behaviour.restoreHidesStrip ? zm::app::window(m_behaviour.strip) : this;
+    QWidget *closing = m_behaviour.restoreHidesStrip ? zm::ui::topLevelWindow(m_behaviour.strip) : this;
     zm::app::restartProgram(closing);
 }
 

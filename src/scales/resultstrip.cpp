@@ -1,6 +1,5 @@
 #include "scales/resultstrip.h"
 
-#include "app/forms.h"
 #include "common/cellpainter.h"
 #include "common/controls.h"
 #include "common/errorreport.h"
@@ -132,7 +131,7 @@ void ResultStrip::clearBandColumns()
 
 BandSource *ResultStrip::source() const
 {
-    return dynamic_cast<BandSource *>(zm::app::window(m_layout.source));
+    return dynamic_cast<BandSource *>(zm::ui::topLevelWindow(m_layout.source));
 }
 
 void ResultStrip::StringGrid1Click()
