@@ -154,10 +154,14 @@ void ResultStrip::fill()
 {
     const BandSource *calculator = source();
     const QString score = calculator ? calculator->scoreText() : QString();
+    // A pattern without "%1" is a fixed text.
+    const auto withScore = [&score](const QString &pattern) {
+        return pattern.contains(QLatin1String("%1")) ? pattern.arg(score) : pattern;
+    };
     if (!m_strip.titlePattern.isEmpty())
-        setWindowTitle(m_strip.titlePattern.arg(score));
+        setWindowTitle(withScore(m_strip.titlePattern));
     if (Label1)
-        Label1->setText(m_strip.headingPattern.arg(score));
+        Label1->setText(withScore(m_strip.headingPattern));
     if (!calculator)
         return;
     for (int row = 0; row < m_strip.rowHeads.size(); ++row) {
