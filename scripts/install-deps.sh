@@ -8,6 +8,7 @@ packages=(
   qt6-qpa-plugins libqt6svg6
   fonts-dejavu-core
   poppler-utils cups cups-client cups-bsd cups-filters
+  dpkg-dev desktop-file-utils
   xvfb xauth
 )
 

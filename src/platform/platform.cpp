@@ -8,6 +8,7 @@
 #include <QThread>
 
 #include <cfenv>
+#include <chrono>
 #include <cmath>
 
 #if defined(__x86_64__) || defined(__i386__)
