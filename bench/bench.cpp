@@ -1,0 +1,215 @@
+// Figures a teacher feels: how fast the program is ready, how fast a
+// keystroke shows the minimum scores, how much memory it holds, and how fast
+// the number core is. Each figure is the median of several runs. The data
+// folder lies in a temporary HOME; the clock measurement's half second is
+// left out, as it is no work of the program's.
+
+#include "app/forms.h"
+#include "app/mainmenu.h"
+#include "common/messages.h"
+#include "platform/handshake.h"
+#include "platform/platform.h"
+#include "scales/bandscale.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QWindow>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
+}
+
+// Milliseconds of each of `runs` calls.
+std::vector<double> timed(int runs, const std::function<void()> &work)
+{
+    std::vector<double> ms;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        ms.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    }
+    return ms;
+}
+
+void line(const char *figure, double value, const char *unit, const char *target)
+{
+    std::printf("%-44s %12.3f %-8s (target %s)\n", figure, value, unit, target);
+    std::fflush(stdout);
+}
+
+// Shows the window and waits until the window system has it on screen.
+void showAndWait(QWidget *w)
+{
+    w->show();
+    QElapsedTimer timer;
+    timer.start();
+    while (!(w->windowHandle() && w->windowHandle()->isExposed()) && timer.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+// Resident memory in MB (Linux); -1 elsewhere.
+double residentMegabytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &l : status.readAll().split('\n')) {
+        if (l.startsWith("VmRSS:"))
+            return l.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    }
+    return -1;
+}
+
+void typeKey(QWidget *target, Qt::Key key, const QString &text)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &press);
+    QApplication::sendEvent(target, &release);
+}
+
+// One start as main() does it, in a process of its own: application,
+// restart handshake, every window, the main menu on screen. Prints the
+// milliseconds since main() began.
+int startOnce(QElapsedTimer &sinceMain, int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    zm::platform::MessageWindow applicationWindow(&app);
+    zm::platform::runRestartHandshake(applicationWindow, {});
+    zm::ui::setApplicationTitle(QStringLiteral("Zensomat"));
+    applicationWindow.setTitle(QStringLiteral("Zensomat"));
+    zm::platform::setClockMeasurement([] { return 1200000000u; });
+    zm::app::createAllWindows();
+    showAndWait(zm::app::forms().form1);
+    std::printf("%.3f\n", static_cast<double>(sinceMain.nsecsElapsed()) / 1e6);
+    zm::app::destroyAllWindows();
+    return 0;
+}
+
+void startUp(const QString &self)
+{
+    std::vector<double> ms;
+    for (int i = 0; i < 9; ++i) {
+        QProcess child;
+        child.start(self, {QStringLiteral("--start-once")});
+        if (!child.waitForFinished(30000) || child.exitCode() != 0) {
+            std::printf("start-up: the child run failed\n");
+            return;
+        }
+        ms.push_back(child.readAllStandardOutput().trimmed().toDouble());
+    }
+    line("start: main() to main menu, all windows made", median(ms), "ms", "< 150 ms");
+}
+
+void keystroke()
+{
+    zm::app::createAllWindows();
+    QWidget *calculator = zm::app::window(QStringLiteral("Form2"));
+    showAndWait(calculator);
+    auto *score = calculator->findChild<QLineEdit *>(QStringLiteral("Punktezahl"));
+    auto *lastBand = calculator->findChild<QLabel *>(QStringLiteral("ue8bedarf"));
+    score->setFocus();
+    typeKey(score, Qt::Key_2, QStringLiteral("2"));
+    // One keystroke: a digit appended, every band recomputed and shown
+    // (the labels are set synchronously); then taken back.
+    std::vector<double> ms;
+    for (int i = 0; i < 200; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        typeKey(score, Qt::Key_5, QStringLiteral("5"));
+        ms.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+        typeKey(score, Qt::Key_Backspace, QString());
+    }
+    if (lastBand->text().trimmed().isEmpty())
+        std::printf("keystroke: the minimum scores were not shown\n");
+    line("keystroke in Punktezahl to all minimum scores", median(ms), "ms", "< 1 ms");
+    zm::app::destroyAllWindows();
+}
+
+void memory()
+{
+    zm::app::createAllWindows();
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->objectName().startsWith(QLatin1String("Form"))) {
+            showAndWait(w);
+            w->hide();
+        }
+    }
+    QCoreApplication::processEvents();
+    line("resident memory, every window shown once", residentMegabytes(), "MB", "< 60 MB");
+    zm::app::destroyAllWindows();
+}
+
+void numberCore()
+{
+    constexpr int Evaluations = 2'000'000;
+    std::vector<zm::Fixed> maxima;
+    for (int i = 1; i <= 1000; ++i)
+        maxima.push_back(zm::Fixed::fromRaw(i * 1234));
+    std::int64_t sink = 0;
+    const std::vector<double> ms = timed(7, [&] {
+        for (int i = 0; i < Evaluations; ++i) {
+            const zm::Fixed m = maxima[static_cast<std::size_t>(i % 1000)];
+            sink += zm::scales::minimumScore(zm::scales::strictnessFactor(i % 11), m, zm::Fixed::fromInt(i % 100),
+                                             zm::scales::MinScoreWholePoints)
+                        .raw();
+        }
+    });
+    const double perSecond = Evaluations / (median(ms) / 1000.0);
+    line("number core: minimum scores per second", perSecond / 1e6, "million", "> 10 million");
+    if (sink == 42)
+        std::printf("\n");
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QElapsedTimer sinceMain;
+    sinceMain.start();
+    if (argc > 1 && qstrcmp(argv[1], "--start-once") == 0)
+        return startOnce(sinceMain, argc, argv);
+
+    // A home of its own, so that no real data folder or channel is touched;
+    // the child runs inherit it.
+    QTemporaryDir home;
+    const QByteArray path = home.path().toLocal8Bit();
+    qputenv("HOME", path);
+    qputenv("XDG_CONFIG_HOME", path + "/.config");
+    qputenv("XDG_RUNTIME_DIR", path + "/.runtime");
+    QDir(home.path()).mkpath(QStringLiteral(".runtime"));
+    QFile::setPermissions(home.path() + QStringLiteral("/.runtime"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Zensomat"));
+    zm::ui::setApplicationTitle(QStringLiteral("Zensomat"));
+    zm::ui::setMessageHook([](const zm::ui::ShownBox &) {});
+    zm::platform::setClockMeasurement([] { return 1200000000u; });
+    zm::platform::setRelaunchHook([](const QString &, const QStringList &) {});
+
+    startUp(QCoreApplication::applicationFilePath());
+    keystroke();
+    memory();
+    numberCore();
+    return 0;
+}
