@@ -18,7 +18,7 @@ namespace {
 constexpr std::array HelpLines = {
     " Hallo Kolleginnen und Kollegen,",
     " ",
-    " der Zensomat ist für die Bedingungen an Gemeinschaftsschulen entwickelt worden,",
+    " der Zensomat ist für die Bedingungen an Gesamtschulen entwickelt worden,",
     " er lässt sich aber ebenso gut an anderen Schulen einsetzen. Alle Prozentwerte",
     " sind sinnvolle Vorgaben, die ihr ändern und für die weitere Arbeit speichern könnt.",
     " Das Programm soll euch die Arbeit außerhalb des Unterrichts verkürzen.",
