@@ -295,6 +295,19 @@ Fixed roundRawToFixed(long double raw)
     return Fixed::fromRaw(static_cast<std::int64_t>(r));
 }
 
+Fixed addFixed(Fixed a, Fixed b)
+{
+    std::int64_t sum = 0;
+    if (__builtin_add_overflow(a.raw(), b.raw(), &sum))
+        throw MathError::invalidOperation();
+    return Fixed::fromRaw(sum);
+}
+
+Fixed multiplyFixed(Fixed a, Fixed b)
+{
+    return roundRawToFixed(static_cast<long double>(a.raw()) * static_cast<long double>(b.raw()) / 10000.0L);
+}
+
 long double divideExtended(long double a, long double b)
 {
     if (b == 0.0L) {

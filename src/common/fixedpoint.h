@@ -63,6 +63,13 @@ Fixed roundToFixed(long double value);
 // Same for a value that is already scaled by 10000 (the raw integer representation).
 Fixed roundRawToFixed(long double raw);
 
+// a + b. Throws MathError "Ungültige Gleitkommaoperation" when the sum leaves the range.
+Fixed addFixed(Fixed a, Fixed b);
+// a × b in extended precision, rounded to four places, halves to even (an
+// exact tie stays exact: the raw product is divided once). Throws MathError
+// outside the range.
+Fixed multiplyFixed(Fixed a, Fixed b);
+
 // a / b in extended precision. Throws MathError "Gleitkommadivision durch Null"
 // for b == 0 and "Ungültige Gleitkommaoperation" for 0 / 0.
 long double divideExtended(long double a, long double b);

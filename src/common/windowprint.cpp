@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTextDocument>
 #include <QWidget>
 
 #include <cstdint>
@@ -21,6 +22,9 @@ PrinterProvider &provider()
     static PrinterProvider p;
     return p;
 }
+
+const QString NoPrinter = QStringLiteral("Es ist kein Standarddrucker eingerichtet.");
+const QString JobFailed = QStringLiteral("Der Druckauftrag ist fehlgeschlagen.");
 
 } // namespace
 
@@ -75,15 +79,28 @@ void printWindowImage(QWidget *window, PrintScale scale, QPrinter &printer)
     painter.drawPixmap(QRect(QPoint(0, 0), size), image);
     const bool finished = painter.end();
     if (!finished || printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
-        throw zm::Error(QStringLiteral("Der Druckauftrag ist fehlgeschlagen."));
+        throw zm::Error(JobFailed);
 }
 
 void printWindowImage(QWidget *window, PrintScale scale)
 {
     const std::unique_ptr<QPrinter> printer = defaultPrinter();
     if (!printer)
-        throw zm::Error(QStringLiteral("Es ist kein Standarddrucker eingerichtet."));
+        throw zm::Error(NoPrinter);
     printWindowImage(window, scale, *printer);
+}
+
+void printTextDocument(const QTextDocument &document, const QString &title)
+{
+    const std::unique_ptr<QPrinter> printer = defaultPrinter();
+    if (!printer)
+        throw zm::Error(NoPrinter);
+    printer->setDocName(title);
+    // QTextDocument::print says nothing when the job cannot start; the
+    // printer's state tells.
+    document.print(printer.get());
+    if (printer->printerState() == QPrinter::Error || printer->printerState() == QPrinter::Aborted)
+        throw zm::Error(JobFailed);
 }
 
 std::unique_ptr<QPrinter> defaultPrinter()

@@ -11,6 +11,7 @@
 class QPixmap;
 class QPrinter;
 class QString;
+class QTextDocument;
 class QWidget;
 
 namespace zm::print {
@@ -47,6 +48,11 @@ void printWindowImage(QWidget *window, PrintScale scale, QPrinter &printer);
 // Same on the system's default printer. Throws zm::Error ("Es ist kein
 // Standarddrucker eingerichtet.") when there is none.
 void printWindowImage(QWidget *window, PrintScale scale);
+
+// Prints the whole document, paginated, on the system's default printer as
+// one job named `title`. Throws zm::Error with a German text when there is no
+// default printer or the job fails.
+void printTextDocument(const QTextDocument &document, const QString &title);
 
 // The system's default printer, set up for printing (or the printer a test
 // substituted); nullptr when there is none.

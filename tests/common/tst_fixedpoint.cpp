@@ -69,6 +69,7 @@ private slots:
     void roundRaw();
     void roundErrors();
     void divide();
+    void addAndMultiply();
     void randomRoundTrip();
 };
 
@@ -394,6 +395,19 @@ void TestFixedPoint::divide()
     } catch (const zm::MathError &e) {
         QCOMPARE(e.text(), QStringLiteral("Ungültige Gleitkommaoperation"));
     }
+}
+
+void TestFixedPoint::addAndMultiply()
+{
+    const auto f = [](const char *text) { return zm::parseFixed(QString::fromLatin1(text)); };
+    QCOMPARE(zm::addFixed(f("0,0001"), f("-2,5")), f("-2,4999"));
+    QVERIFY_THROWS_EXCEPTION(zm::MathError, zm::addFixed(Fixed::fromRaw(Max), Fixed::fromRaw(1)));
+    QVERIFY_THROWS_EXCEPTION(zm::MathError, zm::addFixed(Fixed::fromRaw(Min), Fixed::fromRaw(-1)));
+    // Exact ties at the fifth place stay ties and go to the even digit.
+    QCOMPARE(zm::multiplyFixed(f("0,0005"), f("0,1")), f("0"));
+    QCOMPARE(zm::multiplyFixed(f("0,0015"), f("0,1")), f("0,0002"));
+    QCOMPARE(zm::multiplyFixed(f("10,55"), f("-0,45")), f("-4,7475"));
+    QVERIFY_THROWS_EXCEPTION(zm::MathError, zm::multiplyFixed(f("900000000000"), f("90000")));
 }
 
 void TestFixedPoint::randomRoundTrip()
