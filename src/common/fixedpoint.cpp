@@ -283,7 +283,10 @@ Fixed roundRawToFixed(long double raw)
     const int mode = std::fegetround();
     if (mode != FE_TONEAREST)
         std::fesetround(FE_TONEAREST);
-    const long double r = std::nearbyint(raw);
+    // rint rounds in the current mode like nearbyint, but without saving and
+    // restoring the floating-point environment: several times faster, and
+    // nobody reads the inexact flag it may raise.
+    const long double r = std::rint(raw);
     if (mode != FE_TONEAREST)
         std::fesetround(mode);
 
