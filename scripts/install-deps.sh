@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   qt6-qpa-plugins libqt6svg6
   fonts-dejavu-core
+  libcups2-dev
   poppler-utils cups cups-client cups-bsd cups-filters
   dpkg-dev desktop-file-utils
   xvfb xauth

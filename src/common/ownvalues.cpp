@@ -10,6 +10,10 @@
 #include <array>
 #include <cerrno>
 
+#if defined(Q_OS_UNIX)
+#include <unistd.h>
+#endif
+
 namespace zm::ownvalues {
 
 namespace {
@@ -88,7 +92,9 @@ std::optional<QStringList> read(const QString &path, int count)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const QByteArray bytes = file.readAll();
+    // Own-values files are a few short lines: a huge file loads like a
+    // short one instead of filling the memory.
+    const QByteArray bytes = file.read(MaxReadBytes);
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
     return splitLines(bytes, count);
@@ -115,6 +121,7 @@ int ioErrorCode(int posixErrno)
     case EISDIR:
         return 5;
     case ENOSPC:
+    case EDQUOT:
         return 112;
     case EEXIST:
         return 183;
@@ -131,6 +138,20 @@ bool isReadOnlyFile(const QString &path)
 {
     const QFileInfo info(path);
     return info.exists() && !(info.permissions() & QFileDevice::WriteOwner);
+}
+
+// Pushes the written data to the disk. Only a lack of space or a device
+// error counts: file systems that cannot sync report other codes.
+bool syncToDisk(QSaveFile &file)
+{
+#if defined(Q_OS_UNIX)
+    if (::fsync(file.handle()) != 0 && (errno == ENOSPC || errno == EIO || errno == EDQUOT))
+        return false;
+#else
+    Q_UNUSED(file);
+#endif
+    errno = 0;
+    return true;
 }
 
 [[noreturn]] void raiseFor(const QString &path, int fallbackErrno)
@@ -155,8 +176,16 @@ void write(const QString &path, const QStringList &lines)
     if (!file.open(QIODevice::WriteOnly))
         raiseFor(path, errno ? errno : EACCES);
     const QByteArray bytes = encode(lines);
-    if (file.write(bytes) != bytes.size()) {
-        const int err = errno;
+    // write() only fills Qt's buffer; a full disk shows when the buffer is
+    // flushed and, on file systems that allocate late, when the data is
+    // synced. commit() would replace the old file even after a failed
+    // flush, so both are checked first and the new file is dropped on failure.
+    errno = 0;
+    const bool written = file.write(bytes) == bytes.size() && file.flush() && syncToDisk(file);
+    if (!written || file.error() != QFileDevice::NoError) {
+        int err = errno;
+        if (file.error() == QFileDevice::ResourceError)
+            err = ENOSPC;
         file.cancelWriting();
         raiseFor(path, err ? err : ENOSPC);
     }

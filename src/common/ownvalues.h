@@ -15,8 +15,11 @@ namespace zm::ownvalues {
 // missing at the end reads as an empty text. Returns exactly `count` lines.
 QStringList splitLines(const QByteArray &bytes, int count);
 
-// Reads `count` lines of the file at `path`; std::nullopt when it cannot be
-// opened or read (callers treat that silently).
+// Only this many bytes from the start of a file are read.
+inline constexpr qint64 MaxReadBytes = 64 * 1024;
+
+// Reads `count` lines from the first MaxReadBytes of the file at `path`;
+// std::nullopt when it cannot be opened or read (callers treat that silently).
 std::optional<QStringList> read(const QString &path, int count);
 
 // The file's bytes for these field texts: every text unchanged plus CR LF.

@@ -2,6 +2,7 @@
 
 #include "common/errors.h"
 #include "common/messages.h"
+#include "common/printqueue.h"
 
 #include <QPainter>
 #include <QPixmap>
@@ -110,6 +111,9 @@ std::unique_ptr<QPrinter> defaultPrinter()
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull())
         return nullptr;
+    // A job sent to a queue that refuses jobs would vanish without a word.
+    if (!queueAcceptsJobs(info.printerName()))
+        throw zm::Error(QStringLiteral("Der Standarddrucker nimmt keine Druckaufträge an."));
     return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
 }
 

@@ -55,7 +55,9 @@ void printWindowImage(QWidget *window, PrintScale scale);
 void printTextDocument(const QTextDocument &document, const QString &title);
 
 // The system's default printer, set up for printing (or the printer a test
-// substituted); nullptr when there is none.
+// substituted); nullptr when there is none. Throws zm::Error ("Der
+// Standarddrucker nimmt keine Druckaufträge an.") when the print system
+// refuses jobs for it, before anything has been printed or hidden.
 std::unique_ptr<QPrinter> defaultPrinter();
 
 // Tests replace the default printer: the provider hands out the printer to

@@ -7,10 +7,14 @@
 // 5735" means writing the two numbers to the socket of the instance found.
 
 #include <QEvent>
+#include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 class QLocalServer;
+class QLocalSocket;
+class QTimer;
 
 namespace zm::platform {
 
@@ -34,11 +38,17 @@ private:
     qintptr m_lParam;
 };
 
-// Name of the local channel of the application window with this title.
+// Name of the local channel of the application window with this title: a
+// socket in the user's private runtime folder. Empty when there is no such
+// folder that only the user may enter; then there is no channel at all.
 QString channelName(const QString &windowClass, const QString &title);
 
 // The listening side: follows the application title. Posted messages become
 // PostedMessageEvents delivered to `receiver` (the application object).
+// A message is one short line: a connection that sends more is dropped, and
+// of connections held open without a message only the newest few are kept.
+// When the channel stops listening (Qt closes a server whose accept fails),
+// it is opened again.
 class MessageWindow : public QObject
 {
     Q_OBJECT
@@ -52,9 +62,17 @@ public:
     bool isListening() const;
 
 private:
+    void openChannel();
+    void closeChannel();
     void acceptConnections();
-    QObject *m_receiver;
+    void readMessages(QLocalSocket *socket);
+    void drop(QLocalSocket *socket);
+
+    QPointer<QObject> m_receiver;
     QLocalServer *m_server = nullptr;
+    QList<QPointer<QLocalSocket>> m_connections; // oldest first
+    QTimer *m_reopen = nullptr;
+    bool m_keepOpen = false; // the channel is ours: open it again when it stops
     QString m_title;
 };
 

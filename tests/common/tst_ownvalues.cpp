@@ -45,6 +45,20 @@ private slots:
         QCOMPARE(*lines, expected);
     }
 
+    // A 3 GB file (sparse, so the test costs no disk) loads like a short one.
+    void hugeFileReadsOnlyItsStart()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("ue8c.ini");
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("95\r\n84,5\r\n");
+        QVERIFY(f.resize(qint64(3) << 30));
+        f.close();
+        QCOMPARE(*ownvalues::read(path, 3),
+                 (QStringList{"95", "84,5", QString(ownvalues::MaxReadBytes - 10, QChar(0))}));
+    }
+
     void missingFileReadsNothing() { QVERIFY(!ownvalues::read("/nonexistent/ue8c.ini", 8).has_value()); }
 
     void writeIsByteExact()

@@ -19,6 +19,7 @@
 #include <QLocalSocket>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -158,6 +159,19 @@ public:
         }
     }
 
+    // Runs one of the print system's queue commands (cupsreject,
+    // cupsaccept) on the test queue of this server; false when it fails.
+    bool queueAdmin(const QString &command) const
+    {
+        const QString program =
+            QStandardPaths::findExecutable(command, {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin")});
+        if (program.isEmpty())
+            return false;
+        QProcess admin;
+        admin.start(program, {QStringLiteral("-h"), socket(), Queue});
+        return admin.waitForFinished(20000) && admin.exitStatus() == QProcess::NormalExit && admin.exitCode() == 0;
+    }
+
     QString log() const
     {
         QFile f(m_dir.filePath(QStringLiteral("log/error_log")));
@@ -233,6 +247,46 @@ private slots:
         QVERIFY2(test::nearColour(page.pixelColor(300, 52), QColor(210, 227, 238)),
                  qPrintable(page.pixelColor(300, 52).name()));
         QCOMPARE(page.pixelColor(330, 80), QColor(Qt::white));
+    }
+
+    // The default queue refuses jobs: the job must not vanish. The error
+    // report says so, and what was on screen stays, for the result strip and
+    // for the index view of the essay window.
+    void refusedJobIsReported_data()
+    {
+        // clang-format off
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("keptOpen");
+        QTest::newRow("result strip") << "Form3"  << "StringGrid1";
+        QTest::newRow("index view")   << "Form14" << "RichEdit1";
+        // clang-format on
+    }
+    void refusedJobIsReported()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, keptOpen);
+        if (!server->queueAdmin(QStringLiteral("cupsreject")))
+            QSKIP("cupsreject (Debian package \"cups-client\") could not make the queue refuse jobs");
+        program.stop();
+        program.start();
+        if (window == QLatin1String("Form3")) {
+            app::window("Form2")->show();
+            QTest::keyClicks(test::Program::control("Form2", "Punktezahl"), "20");
+            test::Program::control<QPushButton>("Form2", "Button1")->click();
+            auto *grid = test::Program::control<QTableWidget>("Form3", "StringGrid1");
+            QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(1, 4)).center());
+        } else {
+            app::window("Form14")->show();
+            test::Program::control<QPushButton>("Form14", "Button4")->click();
+            test::Program::control<QPushButton>("Form14", "Button5")->click();
+        }
+        const bool accepted = server->queueAdmin(QStringLiteral("cupsaccept"));
+        QCOMPARE(program.recorder.criticalCount(), 1);
+        QCOMPARE(program.recorder.boxes.last().text,
+                 QStringLiteral("Der Standarddrucker nimmt keine Druckaufträge an."));
+        QVERIFY(app::window(window)->isVisible());
+        QVERIFY(test::Program::control(window, keptOpen)->isVisible());
+        QVERIFY(accepted);
     }
 };
 
