@@ -54,6 +54,8 @@ struct ScaleDefinition
     int firstDefault = 1;       // the band that takes the first default
     QStringList defaults;       // written when the scale has no own-values file
     bool whitensFields = false; // writing the defaults also sets every threshold field white
+    // The defaults are written first even when the own-values file exists.
+    bool defaultsWithFile = false;
     StripColumns strip;
 };
 
