@@ -4,6 +4,7 @@
 #include "common/errorreport.h"
 #include "langindex/essaywindow.h"
 #include "langindex/ownthresholds.h"
+#include "misc/germanquotientwindow.h"
 #include "platform/platform.h"
 #include "scales/eightbandcalculator.h"
 #include "scales/eightbandtable.h"
@@ -40,6 +41,7 @@ void createAllWindows()
     create(f.form2);
     create(f.form14);
     create(f.form16);
+    create(f.form5);
     // WINDOW CREATION ORDER: TForm1, TForm3, TForm8, TForm9, TForm2, TForm10,
     // TForm11, TForm14, TForm16, TForm15, TForm12, TForm13, TForm17, TForm18,
     // TForm5, TForm19, TForm20, TForm21, TForm6. Add each window in its place.
