@@ -8,6 +8,8 @@
 #include "platform/platform.h"
 #include "scales/eightbandcalculator.h"
 #include "scales/eightbandtable.h"
+#include "scales/subjectscalecalculator.h"
+#include "scales/subjectscaletable.h"
 
 #include <QWidget>
 
@@ -42,6 +44,8 @@ void createAllWindows()
     create(f.form14);
     create(f.form16);
     create(f.form5);
+    create(f.form21);
+    create(f.form6);
     // WINDOW CREATION ORDER: TForm1, TForm3, TForm8, TForm9, TForm2, TForm10,
     // TForm11, TForm14, TForm16, TForm15, TForm12, TForm13, TForm17, TForm18,
     // TForm5, TForm19, TForm20, TForm21, TForm6. Add each window in its place.

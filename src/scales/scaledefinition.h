@@ -107,4 +107,8 @@ QStringList numbered(const QString &pattern, int first, int last);
 // order of the level table.
 const CalculatorDefinition &eightBandCalculator();
 
+// The subject-scale calculator: its eight bands and its six subject choices
+// in the order of their stored codes 1 … 6 (see scales/subjectscale.h).
+const CalculatorDefinition &subjectScaleCalculator();
+
 } // namespace zm::scales
