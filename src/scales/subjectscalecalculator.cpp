@@ -83,8 +83,8 @@ TForm21::TForm21(QWidget *parent)
     setWindowTitle(QStringLiteral("Hallbrink Notenskalen"));
     setFixedSize(480, 356);
 
-    // The keyboard path: score, table button, subjects, check box, rounding,
-    // the first threshold field.
+    // The keyboard path: score, table button (then save and reset where
+    // shown), subjects, check box, rounding, the first threshold field.
     buildScoreField({240, 200, 80, 24},
                     {{QStringLiteral("Label9"), QStringLiteral("Punktezahl für die Arbeit:"), {240, 178, 236, 18}}});
     zm::ui::setBold(findChild<QLabel *>(QStringLiteral("Label9")));
