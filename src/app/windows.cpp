@@ -7,9 +7,12 @@
 #include "misc/finalgradewindow.h"
 #include "misc/infowindow.h"
 #include "misc/leveldistributor.h"
+#include "misc/germanquotientwindow.h"
 #include "platform/platform.h"
 #include "scales/eightbandcalculator.h"
 #include "scales/eightbandtable.h"
+#include "scales/subjectscalecalculator.h"
+#include "scales/subjectscaletable.h"
 
 #include <QWidget>
 
@@ -46,6 +49,9 @@ void createAllWindows()
     create(f.form15);
     create(f.form12);
     create(f.form13);
+    create(f.form5);
+    create(f.form21);
+    create(f.form6);
     // WINDOW CREATION ORDER: TForm1, TForm3, TForm8, TForm9, TForm2, TForm10,
     // TForm11, TForm14, TForm16, TForm15, TForm12, TForm13, TForm17, TForm18,
     // TForm5, TForm19, TForm20, TForm21, TForm6. Add each window in its place.

@@ -99,8 +99,9 @@ void setPaletteColour(QWidget *widget, QPalette::ColorRole role, const QColor &c
 
 void setBackground(QWidget *widget, const QColor &colour)
 {
+    // Buttons fill with their own role (the button colour), not the window's.
     QPalette pal = widget->palette();
-    pal.setColor(QPalette::Window, colour);
+    pal.setColor(widget->backgroundRole(), colour);
     widget->setPalette(pal);
     widget->setAutoFillBackground(true);
 }

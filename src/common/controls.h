@@ -39,7 +39,7 @@ void setTabStop(QWidget *widget, bool on);
 void setBold(QWidget *widget, int pointSize = 0);
 // One colour of the widget's palette, for the active and inactive states.
 void setPaletteColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour);
-// A filled background (labels, panels, whole windows).
+// A filled background (labels, panels, whole windows, radio buttons).
 void setBackground(QWidget *widget, const QColor &colour);
 
 // Runs `handler` (guarded) whenever the button becomes checked, by a click

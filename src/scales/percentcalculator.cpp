@@ -289,7 +289,7 @@ void PercentCalculator::applyScale(const ScaleDefinition &scale)
         for (int n = 0; n < bands(); ++n)
             setRowVisible(n, n + 1 >= scale.firstShown && n + 1 <= scale.lastShown);
     }
-    if (!zm::ownvalues::existsInFolder(zm::app::dataFolder(), scale.file)) {
+    if (scale.defaultsWithFile || !zm::ownvalues::existsInFolder(zm::app::dataFolder(), scale.file)) {
         for (int k = 0; k < scale.defaults.size(); ++k)
             zm::ui::setText(threshold(scale.firstDefault - 1 + k), scale.defaults.at(k));
         if (scale.whitensFields)
@@ -302,7 +302,8 @@ void PercentCalculator::loadOwnValues(const ScaleDefinition &scale)
 {
     const QString folder = zm::app::dataFolder();
     const bool own = zm::ownvalues::existsInFolder(folder, scale.file);
-    setStatus(own ? Status::OwnValues : Status::Defaults);
+    if (m_behaviour.loadSetsTitle)
+        setStatus(own ? Status::OwnValues : Status::Defaults);
     if (!own)
         return;
     // A file that cannot be read is passed over without a word.

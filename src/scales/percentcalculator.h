@@ -61,6 +61,7 @@ public:
         bool thresholdTabStops = true;   // the Tab key reaches the threshold fields
         bool messageBeforeFolder = true; // saving shows where it saves before making sure the folder exists
         bool saveSetsTitle = true;       // saving sets "  Du benutzt eigene %-Werte!"
+        bool loadSetsTitle = true;       // loading own values sets the title by the file's existence
         bool clearStripOnOpen = false;   // the table button empties the strip's band columns first
         bool restoreHidesStrip = false;  // restoring closes the strip rather than the calculator
         QString startMinimum = QString(10, QLatin1Char(' ')); // the minimum labels before any computation
@@ -122,7 +123,8 @@ protected:
     void setRowVisible(int band, bool shown);
 
     // Choosing a scale: its captions and rows, its defaults when it has no
-    // own-values file, then the title and the file's values (loadOwnValues).
+    // own-values file (or always, where the scale says so), then the title
+    // and the file's values (loadOwnValues).
     void applyScale(const ScaleDefinition &scale);
     // The title by the file's existence, then the file's lines into the
     // threshold fields. A file that cannot be read is passed over silently.

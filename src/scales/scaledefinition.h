@@ -54,6 +54,8 @@ struct ScaleDefinition
     int firstDefault = 1;       // the band that takes the first default
     QStringList defaults;       // written when the scale has no own-values file
     bool whitensFields = false; // writing the defaults also sets every threshold field white
+    // The defaults are written first even when the own-values file exists.
+    bool defaultsWithFile = false;
     StripColumns strip;
 };
 
@@ -104,5 +106,9 @@ QStringList numbered(const QString &pattern, int first, int last);
 // The eight-band calculator: its bands and its seven demand levels, in the
 // order of the level table.
 const CalculatorDefinition &eightBandCalculator();
+
+// The subject-scale calculator: its eight bands and its six subject choices
+// in the order of their stored codes 1 … 6 (see scales/subjectscale.h).
+const CalculatorDefinition &subjectScaleCalculator();
 
 } // namespace zm::scales

@@ -100,4 +100,69 @@ const CalculatorDefinition &eightBandCalculator()
     return d;
 }
 
+// ---- Subject-scale calculator ("Hallbrink Notenskalen") ----
+
+namespace {
+
+CalculatorDefinition makeSubjectScale()
+{
+    CalculatorDefinition d;
+    d.thresholdNames = numbered(QStringLiteral("ue%1proz"), 1, 8);
+    d.minimumNames = numbered(QStringLiteral("ue%1bedarf"), 1, 8);
+    d.captionNames = numbered(QStringLiteral("Label%1"), 1, 8);
+    d.startCaptions = numbered(QStringLiteral(" %1"), 1, 6) << QStringLiteral("Ü7") << QStringLiteral("Ü8");
+    d.startThresholds = {"90", "75", "60", "45", "22", "0", "0", "0"};
+    d.entryMarks = {EntryMark::Aqua};
+    d.thresholdHead = {QStringLiteral("Label11"), QStringLiteral("% Skala:")};
+    d.captionHead = {QStringLiteral("Label10"), QStringLiteral("Note:")};
+    d.minimumHead = {QStringLiteral("Label12"), QStringLiteral("ab ... Punkten")};
+    d.strip.columns = 9;
+    d.strip.titlePattern = QStringLiteral("max. %1 Pkt.");
+
+    const QStringList grades = numbered(QStringLiteral(" %1"), 1, 6);
+    const QString schoolHint = QStringLiteral("50% Grundniveau, 40% Erweiterungsniveau, 10 % gymn. Niveau");
+    // The fixed subjects and the school scales have no file of their own
+    // to save or delete; the Ü7 scale only reads the eight-band file.
+    auto subject = [](const char *caption, const QString &hint, const char *file, bool savable, QStringList captions,
+                      int lastShown, QStringList defaults, QStringList heads) {
+        ScaleDefinition s;
+        s.caption = QString::fromUtf8(caption);
+        s.hint = hint;
+        s.file = QString::fromLatin1(file);
+        s.linesRead = s.file.isEmpty() ? 0 : 8;
+        s.savable = savable;
+        s.captions = std::move(captions);
+        s.lastShown = lastShown;
+        s.defaults = std::move(defaults);
+        s.strip.heads = std::move(heads);
+        return s;
+    };
+    const QStringList ownDefaults = {"91", "78", "63", "48", "25", "0"};
+
+    // clang-format off
+    d.scales = {
+        subject("Mathematik", {}, "", false, grades, 6, {"90", "75", "60", "45", "22", "0"}, grades),
+        subject("Englisch/Deutsch", {}, "", false, grades, 6, {"92", "81", "67", "50", "30", "0"}, grades),
+        subject("", {}, "konf.ini", true, grades, 6, ownDefaults, grades),
+        subject("Hallbrinks Ü8", schoolHint, "", false, numbered(QStringLiteral("Ü %1"), 1, 8), 8,
+                {"90", "75", "60", "50", "40", "30", "20", "0"}, numbered(QStringLiteral("Ü %1"), 1, 8)),
+        subject("Hallbrinks Ü7", schoolHint, "ue8b.ini", false, numbered(QStringLiteral("Ü %1"), 1, 6), 7,
+                {"95", "84", "73", "62", "51", "26", "0", "0"}, numbered(QStringLiteral("Ü %1"), 1, 7) << QString()),
+        subject("", {}, "konf1.ini", true, grades, 6, ownDefaults, grades),
+    };
+    // clang-format on
+    // Ü7 always starts from its defaults; the eight-band calculator's own
+    // values of "** + ***", where saved, then take their place.
+    d.scales[4].defaultsWithFile = true;
+    return d;
+}
+
+} // namespace
+
+const CalculatorDefinition &subjectScaleCalculator()
+{
+    static const CalculatorDefinition d = makeSubjectScale();
+    return d;
+}
+
 } // namespace zm::scales
