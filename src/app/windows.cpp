@@ -7,6 +7,12 @@
 #include "platform/platform.h"
 #include "scales/eightbandcalculator.h"
 #include "scales/eightbandtable.h"
+#include "scales/fifteenpointcalculator.h"
+#include "scales/fifteenpointtable.h"
+#include "scales/fourbandcalculator.h"
+#include "scales/fourbandtable.h"
+#include "scales/threebandcalculator.h"
+#include "scales/threebandtable.h"
 
 #include <QWidget>
 
@@ -37,9 +43,15 @@ void createAllWindows()
     // always created them (later windows may look at earlier ones).
     create(f.form1);
     create(f.form3);
+    create(f.form8);
+    create(f.form9);
     create(f.form2);
+    create(f.form10);
+    create(f.form11);
     create(f.form14);
     create(f.form16);
+    create(f.form19);
+    create(f.form20);
     // WINDOW CREATION ORDER: TForm1, TForm3, TForm8, TForm9, TForm2, TForm10,
     // TForm11, TForm14, TForm16, TForm15, TForm12, TForm13, TForm17, TForm18,
     // TForm5, TForm19, TForm20, TForm21, TForm6. Add each window in its place.

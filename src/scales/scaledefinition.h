@@ -105,4 +105,11 @@ QStringList numbered(const QString &pattern, int first, int last);
 // order of the level table.
 const CalculatorDefinition &eightBandCalculator();
 
+// "e, te, ne": erreicht, teilweise erreicht, nicht erreicht.
+const CalculatorDefinition &threeBandCalculator();
+// "Beurteilung in 4 Stufen": sicher … unsicher.
+const CalculatorDefinition &fourBandCalculator();
+// The fifteen-point scale of the upper secondary level: grades 15 … 00.
+const CalculatorDefinition &fifteenPointCalculator();
+
 } // namespace zm::scales
