@@ -8,6 +8,7 @@ zm::scales::ResultStrip::Layout fifteenPointStrip()
     l.source = QStringLiteral("Form10");
     l.clientSize = {478, 77};
     l.background = QColor(210, 228, 238);
+    l.minimiseBox = true;
     l.hint = QStringLiteral("Doppelklick");
     l.besideMainMenu = QPoint(116, 0);
     return l;

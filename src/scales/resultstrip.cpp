@@ -67,6 +67,7 @@ ResultStrip::ResultStrip(const QString &objectName, const StripLayout &strip, co
     , m_layout(layout)
 {
     setObjectName(objectName);
+    setWindowFlag(Qt::WindowMinimizeButtonHint, m_layout.minimiseBox);
     setWindowTitle(QString());
     setToolTip(m_layout.hint);
     QPalette pal = palette();

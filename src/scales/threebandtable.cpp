@@ -8,6 +8,7 @@ zm::scales::ResultStrip::Layout threeBandStrip()
     l.source = QStringLiteral("Form8");
     l.clientSize = {280, 92};
     l.background = QColor(210, 228, 238);
+    l.minimiseBox = true;
     l.cellPainter = false; // the grid's own drawing, text at the left
     l.gridLineWidth = 2;
     l.headingHeight = 20;
