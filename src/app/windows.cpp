@@ -13,6 +13,12 @@
 #include "scales/eightbandtable.h"
 #include "scales/subjectscalecalculator.h"
 #include "scales/subjectscaletable.h"
+#include "scales/fifteenpointcalculator.h"
+#include "scales/fifteenpointtable.h"
+#include "scales/fourbandcalculator.h"
+#include "scales/fourbandtable.h"
+#include "scales/threebandcalculator.h"
+#include "scales/threebandtable.h"
 
 #include <QWidget>
 
@@ -43,13 +49,19 @@ void createAllWindows()
     // always created them (later windows may look at earlier ones).
     create(f.form1);
     create(f.form3);
+    create(f.form8);
+    create(f.form9);
     create(f.form2);
+    create(f.form10);
+    create(f.form11);
     create(f.form14);
     create(f.form16);
     create(f.form15);
     create(f.form12);
     create(f.form13);
     create(f.form5);
+    create(f.form19);
+    create(f.form20);
     create(f.form21);
     create(f.form6);
     // WINDOW CREATION ORDER: TForm1, TForm3, TForm8, TForm9, TForm2, TForm10,

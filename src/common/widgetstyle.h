@@ -12,6 +12,12 @@ namespace zm::ui {
 inline constexpr Qt::WindowFlags MinimiseCloseWindow = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                                        Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
 
+// The system's inactive-border colour, the background of several windows.
+inline QColor inactiveBorderColour()
+{
+    return {244, 247, 252};
+}
+
 // The background of an edit field (the aqua and red marks, white, the window colour).
 inline void setFieldColour(QLineEdit *field, const QColor &colour)
 {

@@ -10,11 +10,55 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QToolTip>
 
 namespace zm::scales {
+
+namespace {
+
+// The strip's grid. Qt draws one-pixel lines at the right and bottom edge of
+// every cell; wider lines grow into the cell from there.
+class StripGrid : public QTableWidget
+{
+public:
+    StripGrid(int rows, int columns, int lineWidth, QWidget *parent)
+        : QTableWidget(rows, columns, parent)
+        , m_lineWidth(lineWidth)
+    {
+    }
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QTableWidget::paintEvent(event);
+        if (m_lineWidth <= 1 || !showGrid() || rowCount() == 0 || columnCount() == 0)
+            return;
+        QStyleOptionViewItem option;
+        initViewItemOption(&option);
+        const QColor colour =
+            QColor::fromRgba(static_cast<QRgb>(style()->styleHint(QStyle::SH_Table_GridLineColor, &option, this)));
+        const int extra = m_lineWidth - 1;
+        const int right = columnViewportPosition(columnCount() - 1) + columnWidth(columnCount() - 1);
+        const int bottom = rowViewportPosition(rowCount() - 1) + rowHeight(rowCount() - 1);
+        QPainter painter(viewport());
+        for (int column = 0; column < columnCount(); ++column) {
+            const int edge = columnViewportPosition(column) + columnWidth(column) - 1;
+            painter.fillRect(edge - extra, 0, extra, bottom, colour);
+        }
+        for (int row = 0; row < rowCount(); ++row) {
+            const int edge = rowViewportPosition(row) + rowHeight(row) - 1;
+            painter.fillRect(0, edge - extra, right, extra, colour);
+        }
+    }
+
+private:
+    int m_lineWidth;
+};
+
+} // namespace
 
 ResultStrip::ResultStrip(const QString &objectName, const StripLayout &strip, const Layout &layout, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -23,6 +67,7 @@ ResultStrip::ResultStrip(const QString &objectName, const StripLayout &strip, co
     , m_layout(layout)
 {
     setObjectName(objectName);
+    setWindowFlag(Qt::WindowMinimizeButtonHint, m_layout.minimiseBox);
     setWindowTitle(QString());
     setToolTip(m_layout.hint);
     QPalette pal = palette();
@@ -36,7 +81,7 @@ ResultStrip::ResultStrip(const QString &objectName, const StripLayout &strip, co
     if (!m_layout.footer.isEmpty())
         Label2 = zm::ui::makeLabel(this, QStringLiteral("Label2"), m_layout.footer, {});
 
-    StringGrid1 = new QTableWidget(3, m_strip.columns, this);
+    StringGrid1 = new StripGrid(3, m_strip.columns, m_layout.gridLineWidth, this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     StringGrid1->horizontalHeader()->hide();
     StringGrid1->verticalHeader()->hide();

@@ -40,6 +40,8 @@ public:
         QColor background{210, 227, 238};
         QString hint = QStringLiteral("Doppelklick !"); // shown over the whole window
         bool cellPainter = true;                        // cells drawn centred by the cell painter
+        int gridLineWidth = 1;                          // the lines between the cells, in pixels
+        bool minimiseBox = false;                       // the frame has a minimise button besides the close button
         Refill refill = Refill::OnActivationAndClick;
         // Placed at every filling relative to the main menu's top left;
         // without it the strip is centred on the screen once, at creation.

@@ -110,5 +110,11 @@ const CalculatorDefinition &eightBandCalculator();
 // The subject-scale calculator: its eight bands and its six subject choices
 // in the order of their stored codes 1 … 6 (see scales/subjectscale.h).
 const CalculatorDefinition &subjectScaleCalculator();
+// "e, te, ne": erreicht, teilweise erreicht, nicht erreicht.
+const CalculatorDefinition &threeBandCalculator();
+// "Beurteilung in 4 Stufen": sicher … unsicher.
+const CalculatorDefinition &fourBandCalculator();
+// The fifteen-point scale of the upper secondary level: grades 15 … 00.
+const CalculatorDefinition &fifteenPointCalculator();
 
 } // namespace zm::scales

@@ -159,9 +159,128 @@ CalculatorDefinition makeSubjectScale()
 
 } // namespace
 
+// ---- Three-band, four-band and fifteen-point calculators ----
+
+namespace {
+
+// The only scale of a calculator without choices: its own-values file holds
+// every threshold field; its strip shows the bands under `heads`.
+ScaleDefinition onlyScale(const QString &file, int bands, QStringList heads)
+{
+    ScaleDefinition s;
+    s.file = file;
+    s.linesRead = bands;
+    s.strip.heads = std::move(heads);
+    return s;
+}
+
+// The threshold fields "<prefix>Nproz", the minimum labels "<prefix>Nbedarf"
+// and the captions by `captionPattern`, for bands N = first … last.
+void nameBands(CalculatorDefinition &d, const QString &prefix, const QString &captionPattern, int first, int last)
+{
+    d.thresholdNames = numbered(prefix + QStringLiteral("%1proz"), first, last);
+    d.minimumNames = numbered(prefix + QStringLiteral("%1bedarf"), first, last);
+    d.captionNames = numbered(captionPattern, first, last);
+}
+
+// Entering any field but the last asks to save the changes; the last one
+// turns red with "???" in the place `last` names.
+QList<EntryMark> marksEndingWith(int bands, EntryMark last)
+{
+    return QList<EntryMark>(bands - 1, EntryMark::AquaChanged) << last;
+}
+
+// The three- and four-band calculators: verbal bands in the rows ue1 …,
+// whole points at the start, a strip with a fixed title and the score in
+// its heading line.
+CalculatorDefinition verbalBands(QStringList captions, QStringList thresholds, const QString &file,
+                                 QStringList stripHeads, const QString &stripTitle)
+{
+    const int n = static_cast<int>(captions.size());
+    CalculatorDefinition d;
+    nameBands(d, QStringLiteral("ue"), QStringLiteral("Label%1"), 1, n);
+    d.startCaptions = std::move(captions);
+    d.startThresholds = std::move(thresholds);
+    d.entryMarks = marksEndingWith(n, EntryMark::RedUnknownMinimum);
+    d.thresholdHead = {QStringLiteral("Label11"), QStringLiteral("% Skala:")};
+    d.captionHead = {QStringLiteral("Label10"), QStringLiteral("Beurteilung")};
+    d.minimumHead = {QStringLiteral("Label12"), QStringLiteral("ab ... Punkten")};
+    d.scales = {onlyScale(file, n, std::move(stripHeads))};
+    d.strip.columns = n + 1;
+    d.strip.titlePattern = stripTitle;
+    d.strip.headingPattern = QStringLiteral("Tabelle für %1 Punkte.");
+    return d;
+}
+
+CalculatorDefinition makeThreeBand()
+{
+    CalculatorDefinition d = verbalBands(
+        {QStringLiteral("erreicht"), QStringLiteral("teilweise erreicht"), QStringLiteral("nicht erreicht")},
+        {"75", "50", "0"}, QStringLiteral("etene.ini"), {"e", "te", "ne"}, QStringLiteral("e, te, ne"));
+    d.strip.columnWidth = 40;
+    return d;
+}
+
+CalculatorDefinition makeFourBand()
+{
+    CalculatorDefinition d = verbalBands(
+        {QStringLiteral("sicher"), QStringLiteral("überwiegend sicher"), QStringLiteral("teilweise sicher"),
+         QStringLiteral("unsicher")},
+        {"75", "50", "30", "0"}, QStringLiteral("4er.ini"),
+        {QStringLiteral("sicher"), QStringLiteral("überw.s."), QStringLiteral("teilw.s."), QStringLiteral("unsicher")},
+        QStringLiteral("4 Stufen"));
+    d.strip.columnWidth = 45;
+    d.strip.rowHeight = 18;
+    return d;
+}
+
+// Grades 15 … 00: (threshold + boundary offset) × maximum / 100, grade 00
+// without the offset; one decimal at the start.
+CalculatorDefinition makeFifteenPoint()
+{
+    CalculatorDefinition d;
+    nameBands(d, QStringLiteral("n"), QStringLiteral("n%1note"), 15, 0);
+    for (int grade = 15; grade >= 0; --grade)
+        d.startCaptions << QStringLiteral("%1").arg(grade, 2, 10, QLatin1Char('0'));
+    // From 30 % (grade 02) the step is to 19 % (grade 01), not to 25 %.
+    d.startThresholds = {"95", "90", "85", "80", "75", "70", "65", "60",
+                         "55", "50", "45", "40", "35", "30", "19", "00"};
+    d.entryMarks = marksEndingWith(16, EntryMark::RedUnknownCaption);
+    d.captionHead = {QStringLiteral("Label10"), QStringLiteral("Notenpunkte:")};
+    d.thresholdHead = {QStringLiteral("Label11"), QStringLiteral("über % ")};
+    d.minimumHead = {QStringLiteral("Label12"), QStringLiteral("Bedarf:")};
+    d.rule = MinimumRule::Offset;
+    d.startRounding = Rounding::OneDecimal;
+    // The strip has no column for grade 00.
+    d.scales = {onlyScale(QStringLiteral("p15.ini"), 16, d.startCaptions.first(15))};
+    d.strip.columns = 16;
+    d.strip.titlePattern = QStringLiteral("Tabelle für %1 Punkte.");
+    return d;
+}
+
+} // namespace
+
 const CalculatorDefinition &subjectScaleCalculator()
 {
     static const CalculatorDefinition d = makeSubjectScale();
+    return d;
+}
+
+const CalculatorDefinition &threeBandCalculator()
+{
+    static const CalculatorDefinition d = makeThreeBand();
+    return d;
+}
+
+const CalculatorDefinition &fourBandCalculator()
+{
+    static const CalculatorDefinition d = makeFourBand();
+    return d;
+}
+
+const CalculatorDefinition &fifteenPointCalculator()
+{
+    static const CalculatorDefinition d = makeFifteenPoint();
     return d;
 }
 
