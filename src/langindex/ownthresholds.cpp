@@ -25,7 +25,6 @@ constexpr std::array<const char *, TForm16::FieldCount> Defaults = {
 
 const QColor WindowColour(255, 255, 255);
 const QColor MarkColour(0, 255, 255);             // aqua: edited since the last save
-const QColor InactiveBorderColour(244, 247, 252); // window background
 
 const QString TitleOwnValues = QStringLiteral("eigene Werte!");
 const QString TitleDefaults = QStringLiteral("Klasse......10");
@@ -53,9 +52,7 @@ TForm16::TForm16(QWidget *parent)
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("Form16"));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, InactiveBorderColour);
-    setPalette(pal);
+    zm::ui::setBackground(this, zm::ui::inactiveBorderColour());
 
     // Created first, so that the Tab key starts at the save button.
     Button1 = new QPushButton(QStringLiteral("eigene Werte speichern."), this);

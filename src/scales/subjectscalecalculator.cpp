@@ -119,6 +119,7 @@ TForm21::TForm21(QWidget *parent)
     setRowVisible(6, false);
     setRowVisible(7, false);
 
+    zm::ui::setBackground(this, zm::ui::inactiveBorderColour());
     zm::ui::centreOnScreen(this);
     finishBuilding();
     using zm::ui::guard;
@@ -165,7 +166,7 @@ void TForm21::buildChoices()
     QAbstractButton *maths = m_subjects->button(zm::scales::scaleIndex(Subject::Mathematics));
     maths->setChecked(true);
     for (QAbstractButton *b : m_subjects->buttons())
-        zm::ui::setBackground(b, b == maths ? Chosen : palette().color(QPalette::Window));
+        zm::ui::setBackground(b, b == maths ? Chosen : zm::ui::inactiveBorderColour());
 }
 
 QLineEdit *TForm21::nameField(int number) const
@@ -204,7 +205,7 @@ void TForm21::chooseSubject(Subject subject)
     setThresholdColours(c.whiteFields ? White : palette().color(QPalette::Button));
     QAbstractButton *chosen = m_subjects->button(zm::scales::scaleIndex(subject));
     for (QAbstractButton *b : m_subjects->buttons())
-        zm::ui::setBackground(b, b == chosen ? Chosen : palette().color(QPalette::Window));
+        zm::ui::setBackground(b, b == chosen ? Chosen : zm::ui::inactiveBorderColour());
     Button2->setVisible(name != nullptr);
     Button3->setVisible(name != nullptr);
     if (recordFailure)
