@@ -7,6 +7,8 @@
 #include "platform/platform.h"
 #include "scales/eightbandcalculator.h"
 #include "scales/eightbandtable.h"
+#include "transcript/namewindow.h"
+#include "transcript/transcriptwindow.h"
 
 #include <QWidget>
 
@@ -40,6 +42,8 @@ void createAllWindows()
     create(f.form2);
     create(f.form14);
     create(f.form16);
+    create(f.form17);
+    create(f.form18);
     // WINDOW CREATION ORDER: TForm1, TForm3, TForm8, TForm9, TForm2, TForm10,
     // TForm11, TForm14, TForm16, TForm15, TForm12, TForm13, TForm17, TForm18,
     // TForm5, TForm19, TForm20, TForm21, TForm6. Add each window in its place.
@@ -64,12 +68,18 @@ QWidget *window(const QString &objectName)
     return nullptr;
 }
 
+bool mayEnd()
+{
+    return !forms().form17 || forms().form17->mayEnd();
+}
+
 void restartProgram(QWidget *closingWindow)
 {
     if (closingWindow)
         closingWindow->close();
-    if (forms().form1)
-        forms().form1->close();
+    // The main menu asks about unsaved transcript rows; the teacher may keep the program running.
+    if (forms().form1 && !forms().form1->close())
+        return;
     zm::platform::relaunchSelf({QStringLiteral("restart")});
 }
 

@@ -10,6 +10,8 @@
 #include "langindex/essaytexts.h"
 #include "langindex/essaywindowlook.h"
 #include "langindex/ownthresholds.h"
+#include "transcript/namewindow.h"
+#include "transcript/transcriptwindow.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -375,7 +377,21 @@ void TForm14::Timer1Timer()
 
 void TForm14::Button3Click()
 {
-    // The final grade plugs in here.
+    // From now on the Tab key leads through the per-student fields only.
+    for (QRadioButton *radio : m_levelButtons)
+        zm::ui::setTabStop(radio, false);
+    for (const Part &part : m_parts) {
+        if (part.value->text().isEmpty())
+            zm::ui::setTabStop(part.points, false);
+    }
+    const bool recording = CheckBox1->isChecked();
+    if (m_grade.finalGrade(recording, transcriptPending) != li::GradeEnd::Done || !recording)
+        return;
+    if (TForm18 *names = zm::app::forms().form18) {
+        names->Edit1->clear();
+        zm::ui::showInFront(names);
+        names->Edit1->setFocus();
+    }
 }
 
 void TForm14::Label30Click()
@@ -385,17 +401,25 @@ void TForm14::Label30Click()
 
 void TForm14::Button9Click()
 {
-    // With a pending result (transcriptPending == 1) the transcript window's
-    // save plugs in here.
+    if (transcriptPending != 1)
+        return;
+    if (TForm17 *transcript = zm::app::forms().form17)
+        transcript->Button3Click();
 }
 
 void TForm14::Button10Click()
 {
-    // Showing the transcript window (titled "Ausdruck vom " and today's date) plugs in here.
+    if (TForm17 *transcript = zm::app::forms().form17) {
+        transcript->setWindowTitle(TForm17::printTitle());
+        zm::ui::showInFront(transcript);
+    }
 }
 
 void TForm14::updateButtons()
 {
+    const bool transcript = zm::app::window(QStringLiteral("Form17")) != nullptr;
+    Button9->setEnabled(transcript);
+    Button10->setEnabled(transcript);
     Button7->setEnabled(zm::app::window(QStringLiteral("Form12")) != nullptr);
     Button13->setEnabled(zm::app::window(QStringLiteral("Form15")) != nullptr);
 }

@@ -79,9 +79,7 @@ public:
     void Button13Click(); // "Hilfe zum Programm": the information window, once it exists
     void Timer1Timer();
 
-    // Final grade and transcript hand-off; their bodies come with the final
-    // grade and the transcript windows (Button3, Button9 and Button10 stay
-    // disabled until then).
+    // Final grade and transcript hand-off.
     void Button3Click();  // "Endnote berechnen"
     void Label30Click();  // grade text; also runs on every change of Edit21
     void Button9Click();  // "Mitschrift speichern"

@@ -220,8 +220,7 @@ void TForm14::buildMiddleColumn()
     zm::ui::setPaletteColour(Button12, QPalette::ButtonText, LanguageColour);
     setBold(Button12);
 
-    // Until the final grade and the transcript are built, their buttons stay off.
-    Button3->setEnabled(false);
+    // Buttons of windows created later are enabled once those exist.
     Button9->setEnabled(false);
     Button10->setEnabled(false);
     Button7->setEnabled(false);
