@@ -667,6 +667,39 @@ private slots:
         QVERIFY(w->Button6->isVisibleTo(w));
     }
 
+    // "Endnote berechnen" leaves only the per-student fields in the Tab
+    // order; the grade text follows every change of the final score, and a
+    // final score that is not a number goes to the report.
+    void finalGradeAndGradeText()
+    {
+        TForm14 *w = essay();
+        withIndex();
+        click("g12");
+        w->CheckBox1->setChecked(false);
+        typeInto("Edit4", "8");
+        typeInto("Edit17", "10");
+        typeInto("Edit12", "12");
+        typeInto("Edit13", "9");
+        click("Button3");
+        QCOMPARE(text("Edit21"), QString("9,5"));
+        QCOMPARE(w->Label30->text(), QString("2 -"));
+        QCOMPARE(w->Label25->text(), QString("10,50"));
+        QVERIFY(!(find<QRadioButton>("g12")->focusPolicy() & Qt::TabFocus));
+        QVERIFY(edit("Edit12")->focusPolicy() & Qt::TabFocus);
+        edit("Edit11")->setText("3"); // a tab stop now, but its weight is emptied again
+        edit("Edit5")->clear();
+        click("Button3");
+        QVERIFY(!(edit("Edit11")->focusPolicy() & Qt::TabFocus));
+
+        edit("Edit21")->setText("9,4");
+        QCOMPARE(w->Label30->text(), QString("3 +"));
+        edit("Edit21")->setText("9,4x");
+        QCOMPARE(boxes(), QStringList{"'9,4x' ist kein gültiger Gleitkommawert."});
+        QCOMPARE(w->Label30->text(), QString("3 +"));
+        QTest::mouseClick(w->Label30, Qt::LeftButton);
+        QCOMPARE(program.recorder.criticalCount(), 2);
+    }
+
     void recordingFlagFollowsTheCheckBox()
     {
         TForm14 *w = essay();
