@@ -128,11 +128,11 @@ void TForm14::connectHandlers()
         zm::ui::setTabStop(m_levelButtons.at(static_cast<std::size_t>(id)), true);
         zm::ui::guarded([this] { Edit4Change(); });
     });
-    connect(Button2, &QPushButton::clicked, this, guard([this] { Edit4Change(); }));
+    zm::ui::onClicked(Button2, this, [this] { Edit4Change(); });
     GroupBox11->installEventFilter(this);
     Label30->installEventFilter(this);
 
-    connect(Button14, &QPushButton::clicked, this, guard([this] { Button14Click(); }));
+    zm::ui::onClicked(Button14, this, [this] { Button14Click(); });
 
     // Which field's change runs which handler is the grade computation's business.
     for (std::size_t i = 0; i < m_fields.size(); ++i) {
@@ -141,28 +141,22 @@ void TForm14::connectHandlers()
             connect(edit, &QLineEdit::textChanged, this, guard([this, field] { m_grade.changed(field); }));
         }
     }
-    connect(RadioButton12, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            zm::ui::guarded([this] { RadioButton12Click(); });
-    });
-    connect(RadioButton13, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            zm::ui::guarded([this] { RadioButton13Click(); });
-    });
-    connect(CheckBox1, &QCheckBox::clicked, this, guard([this] { FormCreate(); }));
+    zm::ui::onChecked(RadioButton12, this, [this] { RadioButton12Click(); });
+    zm::ui::onChecked(RadioButton13, this, [this] { RadioButton13Click(); });
+    zm::ui::onClicked(CheckBox1, this, [this] { FormCreate(); });
 
-    connect(Button3, &QPushButton::clicked, this, guard([this] { Button3Click(); }));
-    connect(Button9, &QPushButton::clicked, this, guard([this] { Button9Click(); }));
-    connect(Button10, &QPushButton::clicked, this, guard([this] { Button10Click(); }));
-    connect(Button12, &QPushButton::clicked, this, guard([this] { Button12Click(); }));
-    connect(Button1, &QPushButton::clicked, this, guard([this] { Button1Click(); }));
-    connect(Button4, &QPushButton::clicked, this, guard([this] { Button4Click(); }));
-    connect(Button5, &QPushButton::clicked, this, guard([this] { Button5Click(); }));
-    connect(Button6, &QPushButton::clicked, this, guard([this] { Button6Click(); }));
-    connect(Button7, &QPushButton::clicked, this, guard([this] { Button7Click(); }));
-    connect(Button8, &QPushButton::clicked, this, guard([this] { Button8Click(); }));
-    connect(Button11, &QPushButton::clicked, this, guard([this] { Button11Click(); }));
-    connect(Button13, &QPushButton::clicked, this, guard([this] { Button13Click(); }));
+    zm::ui::onClicked(Button3, this, [this] { Button3Click(); });
+    zm::ui::onClicked(Button9, this, [this] { Button9Click(); });
+    zm::ui::onClicked(Button10, this, [this] { Button10Click(); });
+    zm::ui::onClicked(Button12, this, [this] { Button12Click(); });
+    zm::ui::onClicked(Button1, this, [this] { Button1Click(); });
+    zm::ui::onClicked(Button4, this, [this] { Button4Click(); });
+    zm::ui::onClicked(Button5, this, [this] { Button5Click(); });
+    zm::ui::onClicked(Button6, this, [this] { Button6Click(); });
+    zm::ui::onClicked(Button7, this, [this] { Button7Click(); });
+    zm::ui::onClicked(Button8, this, [this] { Button8Click(); });
+    zm::ui::onClicked(Button11, this, [this] { Button11Click(); });
+    zm::ui::onClicked(Button13, this, [this] { Button13Click(); });
     connect(Timer1, &QTimer::timeout, this, guard([this] { Timer1Timer(); }));
 }
 

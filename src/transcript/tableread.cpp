@@ -205,8 +205,9 @@ QList<QStringList> openDocumentTable(const QByteArray &xml)
             } else if (reader.namespaceUri() == textNs) {
                 if (name == u"p" || name == u"h")
                     ++paragraphs;
-                else if (name == u"s")
-                    table.text(QString(attributeNumber(reader, textNs, QStringLiteral("c")), QLatin1Char(' ')));
+                else if (name == u"s") // no cell of a transcript needs more blanks than this
+                    table.text(QString(std::min<qint64>(attributeNumber(reader, textNs, QStringLiteral("c")), 1000),
+                                       QLatin1Char(' ')));
                 else if (name == u"tab")
                     table.text(QStringLiteral("\t"));
                 else if (name == u"line-break")

@@ -1,7 +1,6 @@
 #include "app/forms.h"
 #include "app/mainmenu.h"
 #include "common/clock.h"
-#include "common/filedialogs.h"
 #include "langindex/essaywindow.h"
 #include "transcript/namewindow.h"
 #include "transcript/transcriptwindow.h"
@@ -28,8 +27,6 @@ class TestTranscriptWindow : public QObject
 
     test::Program program;
     QString home;
-    QList<ui::FileRequest> requests;
-    QString chosenPath; // the file dialog's answer; "" cancels
 
     static TForm14 *essay() { return app::forms().form14; }
     static TForm17 *transcript() { return app::forms().form17; }
@@ -69,19 +66,12 @@ private slots:
         QDir(home).removeRecursively();
         QDir().mkpath(home);
         clock::setNowProvider([] { return QDateTime(QDate(2024, 3, 5), QTime(14, 7, 9)); });
-        requests.clear();
-        chosenPath.clear();
-        ui::setFileDialogHook([this](const ui::FileRequest &request) {
-            requests << request;
-            return chosenPath;
-        });
         program.start();
         essay()->show();
     }
     void cleanup()
     {
         program.stop();
-        ui::setFileDialogHook(nullptr);
         ui::setAnswerHook(nullptr);
         clock::setNowProvider(nullptr);
         print::setPrinterProvider(nullptr);
@@ -110,23 +100,23 @@ private slots:
         QCOMPARE(transcript()->windowTitle(), QString("Ausdruck vom 05.03.2024"));
 
         QTemporaryDir dir;
-        chosenPath = dir.filePath("liste.doc");
+        program.fileAnswer = dir.filePath("liste.doc");
         essay()->Button9->click();
-        QCOMPARE(requests.size(), 1);
-        QCOMPARE(requests[0].kind, ui::FileRequest::Kind::Save);
-        QCOMPARE(requests[0].folder, home + "/Zensomat");
-        QCOMPARE(requests[0].defaultSuffix, QString("doc"));
-        QCOMPARE(requests[0].filters,
+        QCOMPARE(program.fileRequests.size(), 1);
+        QCOMPARE(program.fileRequests[0].kind, ui::FileRequest::Kind::Save);
+        QCOMPARE(program.fileRequests[0].folder, home + "/Zensomat");
+        QCOMPARE(program.fileRequests[0].defaultSuffix, QString("doc"));
+        QCOMPARE(program.fileRequests[0].filters,
                  QStringList({"Ergebnismitschrift als .doc ( *.doc)", "Ergebnismitschrift als .html (*.html)"}));
         QCOMPARE(essay()->transcriptPending, 2);
         QVERIFY(!transcript()->hasUnsavedRows());
-        const QByteArray saved = fileBytes(chosenPath);
+        const QByteArray saved = fileBytes(program.fileAnswer);
         QVERIFY(saved.contains("<b>Index: </b>"));
         QVERIFY(saved.contains("<b>05.03.2024</b>"));
         QVERIFY(saved.contains("<b>Ay&#351;e Do&#287;an &amp; &lt;Gast&gt;</b>"));
 
         essay()->Button9->click();
-        QCOMPARE(requests.size(), 1);
+        QCOMPARE(program.fileRequests.size(), 1);
         QVERIFY(boxes().isEmpty());
     }
 
@@ -184,7 +174,7 @@ private slots:
         finish("Anna");
         essay()->Button9->click(); // cancelled
         QCOMPARE(essay()->transcriptPending, 1);
-        chosenPath = home + "/fehlt/liste.doc";
+        program.fileAnswer = home + "/fehlt/liste.doc";
         essay()->Button9->click();
         QCOMPARE(program.recorder.criticalCount(), 1);
         QVERIFY(boxes()[0].startsWith("Die Mitschrift wurde nicht gespeichert:\n"));
@@ -215,7 +205,7 @@ private slots:
             finish("Anna");
         QTemporaryDir dir;
         if (saveSucceeds)
-            chosenPath = dir.filePath("liste.html");
+            program.fileAnswer = dir.filePath("liste.html");
         ui::setAnswerHook([answer](const ui::ShownBox &) { return answer; });
         TForm1 *menu = app::forms().form1;
         menu->show();
@@ -226,7 +216,7 @@ private slots:
         QCOMPARE(program.recorder.boxes.size(), rows ? 1 : 0);
         if (rows)
             QCOMPARE(program.recorder.boxes[0].kind, ui::BoxKind::Question);
-        QCOMPARE(QFile::exists(chosenPath), saveSucceeds);
+        QCOMPARE(QFile::exists(program.fileAnswer), saveSucceeds);
     }
 
     void readBack_data()
@@ -251,16 +241,16 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(QStringList, row0);
         QTemporaryDir dir;
-        chosenPath = dir.filePath("liste.doc");
-        QFile file(chosenPath);
+        program.fileAnswer = dir.filePath("liste.doc");
+        QFile file(program.fileAnswer);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes);
         file.close();
         transcript()->Button4->click();
-        QCOMPARE(requests.size(), 1);
-        QCOMPARE(requests[0].kind, ui::FileRequest::Kind::Open);
-        QCOMPARE(requests[0].folder, home + "/Zensomat");
-        QVERIFY(requests[0].filters.isEmpty());
+        QCOMPARE(program.fileRequests.size(), 1);
+        QCOMPARE(program.fileRequests[0].kind, ui::FileRequest::Kind::Open);
+        QCOMPARE(program.fileRequests[0].folder, home + "/Zensomat");
+        QVERIFY(program.fileRequests[0].filters.isEmpty());
         QCOMPARE(boxes(), QStringList{shown});
         QCOMPARE(row(0), row0);
     }
