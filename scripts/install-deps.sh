@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+  libquazip1-qt6-dev libxml2-dev
   qt6-qpa-plugins libqt6svg6
   fonts-dejavu-core
   libcups2-dev

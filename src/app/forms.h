@@ -65,9 +65,13 @@ void destroyAllWindows();
 // The window with this objectName ("Form2"), or nullptr while it is not built.
 QWidget *window(const QString &objectName);
 
+// The program is about to end: false when the teacher chose to keep it
+// running (asked about transcript rows that were never saved).
+bool mayEnd();
+
 // Restoring defaults: close the calculator and the main menu (which ends the
 // program once the current event is handled) and start the program again
-// with the argument "restart".
+// with the argument "restart" – unless the teacher keeps the program running.
 void restartProgram(QWidget *closingWindow);
 
 // The data folder path the main menu worked out ("" when that failed).

@@ -164,6 +164,12 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
+    bool mayEnd = false;
+    zm::ui::guarded([&] { mayEnd = zm::app::mayEnd(); });
+    if (!mayEnd) {
+        event->ignore();
+        return;
+    }
     QWidget::closeEvent(event);
     if (event->isAccepted())
         emit closed();

@@ -19,6 +19,8 @@
 #include "scales/fourbandtable.h"
 #include "scales/threebandcalculator.h"
 #include "scales/threebandtable.h"
+#include "transcript/namewindow.h"
+#include "transcript/transcriptwindow.h"
 
 #include <QWidget>
 
@@ -59,6 +61,8 @@ void createAllWindows()
     create(f.form15);
     create(f.form12);
     create(f.form13);
+    create(f.form17);
+    create(f.form18);
     create(f.form5);
     create(f.form19);
     create(f.form20);
@@ -88,12 +92,18 @@ QWidget *window(const QString &objectName)
     return nullptr;
 }
 
+bool mayEnd()
+{
+    return !forms().form17 || forms().form17->mayEnd();
+}
+
 void restartProgram(QWidget *closingWindow)
 {
     if (closingWindow)
         closingWindow->close();
-    if (forms().form1)
-        forms().form1->close();
+    // The main menu asks about unsaved transcript rows; the teacher may keep the program running.
+    if (forms().form1 && !forms().form1->close())
+        return;
     zm::platform::relaunchSelf({QStringLiteral("restart")});
 }
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace zm::ui {
 
@@ -10,6 +11,12 @@ namespace {
 BoxHook &hook()
 {
     static BoxHook h;
+    return h;
+}
+
+AnswerHook &answerHook()
+{
+    static AnswerHook h;
     return h;
 }
 
@@ -39,6 +46,35 @@ void show(BoxKind kind, const QString &text)
 void setMessageHook(BoxHook h)
 {
     hook() = std::move(h);
+}
+
+void setAnswerHook(AnswerHook h)
+{
+    answerHook() = std::move(h);
+}
+
+Answer askYesNoCancel(const QString &text)
+{
+    const ShownBox box{BoxKind::Question, applicationTitle(), text};
+    if (hook()) {
+        hook()(box);
+        return answerHook() ? answerHook()(box) : Answer::Cancel;
+    }
+    QMessageBox msg(QMessageBox::Question, box.title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                    QApplication::activeWindow());
+    msg.setObjectName(QStringLiteral("MessageBox"));
+    msg.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
+    msg.button(QMessageBox::No)->setText(QStringLiteral("Nein"));
+    msg.button(QMessageBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    msg.setEscapeButton(QMessageBox::Cancel);
+    switch (msg.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
 }
 
 QString applicationTitle()

@@ -10,7 +10,10 @@
 
 namespace zm::ui {
 
-enum class BoxKind { Information, Critical };
+enum class BoxKind { Information, Critical, Question };
+
+// The buttons of a question box: "Ja", "Nein", "Abbrechen".
+enum class Answer { Yes, No, Cancel };
 
 struct ShownBox
 {
@@ -25,6 +28,11 @@ using BoxHook = std::function<void(const ShownBox &)>;
 // return counts as the user's OK. Pass nullptr to show real boxes again.
 void setMessageHook(BoxHook hook);
 
+// With a message hook set, a question goes to that hook like every box and
+// is answered by this one; without an answer hook it counts as "Abbrechen".
+using AnswerHook = std::function<Answer(const ShownBox &)>;
+void setAnswerHook(AnswerHook hook);
+
 // The title every message box carries ("Zensomat" once start-up has set it).
 QString applicationTitle();
 void setApplicationTitle(const QString &title);
@@ -33,6 +41,10 @@ void setApplicationTitle(const QString &title);
 // the message are separated by '\n'.
 void showMessage(const QString &text);
 void showMessageLines(const QStringList &lines);
+
+// A modal question with the buttons "Ja", "Nein" and "Abbrechen", the
+// application title as caption; closing the box counts as "Abbrechen".
+Answer askYesNoCancel(const QString &text);
 
 // A critical box with a stop icon: the general error report's look.
 void showCritical(const QString &text);

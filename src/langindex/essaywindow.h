@@ -6,6 +6,7 @@
 
 #include "common/fixedpoint.h"
 #include "langindex/errorindex.h"
+#include "langindex/essaygrade.h"
 
 #include <QWidget>
 
@@ -25,7 +26,7 @@ class QTextEdit;
 class QTime;
 class QTimer;
 
-class TForm14 : public QWidget
+class TForm14 : public QWidget, private zm::langindex::EssayFields
 {
     Q_OBJECT
 public:
@@ -78,9 +79,7 @@ public:
     void Button13Click(); // "Hilfe zum Programm": the information window, once it exists
     void Timer1Timer();
 
-    // Final grade and transcript hand-off; their bodies come with the final
-    // grade and the transcript windows (Button3, Button9 and Button10 stay
-    // disabled until then).
+    // Final grade and transcript hand-off.
     void Button3Click();  // "Endnote berechnen"
     void Label30Click();  // grade text; also runs on every change of Edit21
     void Button9Click();  // "Mitschrift speichern"
@@ -156,21 +155,32 @@ private:
         QLineEdit *value = nullptr; // weight (weighted mode) or 15-point value (additive mode)
     };
 
+    // Layout, in essaywindowlayout.cpp.
     void buildTopAndLanguage();
     void buildLevels();
     void buildMiddleColumn();
     void buildContent();
     void buildBottom();
-    void connectHandlers();
+    void buildIndexViewAndStatus();
 
-    void partChange(int part);
+    void connectHandlers();
+    void bindFields();
     void setPartMode(bool additive);
     QStringList ownBounds() const;
     void updateButtons();
 
+    // The fields the grade computation reads and writes.
+    QString text(zm::langindex::Field field) const override;
+    void setText(zm::langindex::Field field, const QString &text) override;
+    void showMessage(const QString &text) override;
+    void beep() override;
+    void makeTabStop(zm::langindex::Field field) override;
+
+    zm::langindex::EssayGrade m_grade{*this};
+    std::array<QWidget *, static_cast<std::size_t>(zm::langindex::Field::End)> m_fields{};
     zm::Fixed m_quotient;
     bool m_indexMode = false;
-    std::array<Part, 6> m_parts{};
+    std::array<Part, zm::langindex::PartCount> m_parts{};
     std::array<QRadioButton *, 26> m_levelButtons{};
     QButtonGroup *m_levelGroup = nullptr;
     QList<QWidget *> m_withoutIndexLabels;

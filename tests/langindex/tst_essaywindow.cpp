@@ -98,10 +98,11 @@ private slots:
             QCOMPARE(text(name), QString("1"));
         // The weights are told apart by their colours alone.
         QVERIFY(w->GroupBox11->findChildren<QLabel *>().isEmpty());
-        // Later windows' buttons stay off until they exist ("Diktat" and
-        // "Hilfe zum Programm": tests/misc).
-        for (const char *name : {"Button3", "Button9", "Button10"})
-            QVERIFY2(!find<QPushButton>(name)->isEnabled(), name);
+        // Buttons that show later windows are on once those windows exist.
+        QVERIFY(find<QPushButton>("Button3")->isEnabled());
+        for (const auto &[button, window] :
+             {std::pair{"Button9", "Form17"}, {"Button10", "Form17"}, {"Button7", "Form12"}, {"Button13", "Form15"}})
+            QCOMPARE(find<QPushButton>(button)->isEnabled(), app::window(window) != nullptr);
     }
 
     // At start only the error count, the expression points, the part points
@@ -664,6 +665,39 @@ private slots:
         // The view stays usable: it can still be closed.
         QVERIFY(w->RichEdit1->isVisibleTo(w));
         QVERIFY(w->Button6->isVisibleTo(w));
+    }
+
+    // "Endnote berechnen" leaves only the per-student fields in the Tab
+    // order; the grade text follows every change of the final score, and a
+    // final score that is not a number goes to the report.
+    void finalGradeAndGradeText()
+    {
+        TForm14 *w = essay();
+        withIndex();
+        click("g12");
+        w->CheckBox1->setChecked(false);
+        typeInto("Edit4", "8");
+        typeInto("Edit17", "10");
+        typeInto("Edit12", "12");
+        typeInto("Edit13", "9");
+        click("Button3");
+        QCOMPARE(text("Edit21"), QString("9,5"));
+        QCOMPARE(w->Label30->text(), QString("2 -"));
+        QCOMPARE(w->Label25->text(), QString("10,50"));
+        QVERIFY(!(find<QRadioButton>("g12")->focusPolicy() & Qt::TabFocus));
+        QVERIFY(edit("Edit12")->focusPolicy() & Qt::TabFocus);
+        edit("Edit11")->setText("3"); // a tab stop now, but its weight is emptied again
+        edit("Edit5")->clear();
+        click("Button3");
+        QVERIFY(!(edit("Edit11")->focusPolicy() & Qt::TabFocus));
+
+        edit("Edit21")->setText("9,4");
+        QCOMPARE(w->Label30->text(), QString("3 +"));
+        edit("Edit21")->setText("9,4x");
+        QCOMPARE(boxes(), QStringList{"'9,4x' ist kein gültiger Gleitkommawert."});
+        QCOMPARE(w->Label30->text(), QString("3 +"));
+        QTest::mouseClick(w->Label30, Qt::LeftButton);
+        QCOMPARE(program.recorder.criticalCount(), 2);
     }
 
     void recordingFlagFollowsTheCheckBox()

@@ -4,6 +4,7 @@
 // start and stop the whole program's windows, never start a real process.
 
 #include "app/forms.h"
+#include "common/filedialogs.h"
 #include "common/messages.h"
 #include "platform/platform.h"
 
@@ -67,11 +68,14 @@ private:
 };
 
 // Every start of the program's windows in a test: no clock measurement, no
-// real relaunch (the requests are recorded), boxes recorded.
+// real relaunch (the requests are recorded), boxes recorded, file dialogs
+// recorded and answered with `fileAnswer` ("" cancels them).
 struct Program
 {
     BoxRecorder recorder;
     QList<QStringList> relaunches;
+    QList<zm::ui::FileRequest> fileRequests;
+    QString fileAnswer;
 
     void start()
     {
@@ -80,6 +84,12 @@ struct Program
         relaunches.clear();
         zm::platform::setClockMeasurement([] { return 1200000000u; });
         zm::platform::setRelaunchHook([this](const QString &, const QStringList &args) { relaunches.append(args); });
+        fileRequests.clear();
+        fileAnswer.clear();
+        zm::ui::setFileDialogHook([this](const zm::ui::FileRequest &request) {
+            fileRequests.append(request);
+            return fileAnswer;
+        });
         zm::app::createAllWindows();
     }
     void stop()
@@ -88,6 +98,7 @@ struct Program
         BoxRecorder::uninstall();
         zm::platform::setRelaunchHook(nullptr);
         zm::platform::setClockMeasurement(nullptr);
+        zm::ui::setFileDialogHook(nullptr);
     }
 
     template <class T = QWidget> static T *control(const QString &windowName, const QString &controlName)

@@ -1,0 +1,38 @@
+#pragma once
+
+// The transcript as the HTML text that "speichern" writes (under .doc, which
+// a word processor opens, or .html): a title row with the level, the date
+// and the time, then every grid row, one cell a line. Windows-1252 with CR LF
+// after every line; in cell texts "&", "<" and ">" are escaped and
+// characters outside Windows-1252 are written as numeric references.
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+
+namespace zm::transcript {
+
+class Transcript;
+
+// The grid's font as the cells carry it.
+struct CellFont
+{
+    QString face = QStringLiteral("MS Sans Serif");
+    QString colour = QStringLiteral("000000"); // six upper-case hexadecimal digits
+    bool bold = true;
+    bool italic = false;
+    bool underline = false;
+};
+
+QByteArray transcriptHtml(const Transcript &transcript, const QString &indexName, const QDateTime &when,
+                          const CellFont &font = {});
+
+// A cell text as the file holds it: escaped, in Windows-1252.
+QByteArray cellBytes(const QString &text);
+
+// Writes the bytes to `path`; an existing file is replaced only once the new
+// one is complete, so a failed save leaves the old file (or none) behind.
+// Throws zm::Error with a German text that says what went wrong.
+void writeFile(const QString &path, const QByteArray &bytes);
+
+} // namespace zm::transcript

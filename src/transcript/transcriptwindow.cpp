@@ -1,0 +1,277 @@
+#include "transcript/transcriptwindow.h"
+
+#include "app/forms.h"
+#include "common/cellpainter.h"
+#include "common/clock.h"
+#include "common/controls.h"
+#include "common/errorreport.h"
+#include "common/filedialogs.h"
+#include "common/messages.h"
+#include "common/widgetstyle.h"
+#include "common/windowprint.h"
+#include "langindex/essaywindow.h"
+#include "transcript/htmlexport.h"
+#include "transcript/namewindow.h"
+#include "transcript/tableread.h"
+
+#include <QAbstractTableModel>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+
+namespace zm::transcript {
+
+// Rows 1 … 35 of the transcript as the grid's rows, row 0 as its heading.
+class GridModel : public QAbstractTableModel
+{
+public:
+    GridModel(const Transcript &transcript, QObject *parent)
+        : QAbstractTableModel(parent)
+        , m_transcript(transcript)
+    {
+    }
+    int rowCount(const QModelIndex &parent) const override { return parent.isValid() ? 0 : Rows - 1; }
+    int columnCount(const QModelIndex &parent) const override { return parent.isValid() ? 0 : Columns; }
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (role != Qt::DisplayRole)
+            return {};
+        return m_transcript.cell(index.column(), index.row() + 1);
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+            return {};
+        return m_transcript.cell(section, 0);
+    }
+    void refresh()
+    {
+        emit headerDataChanged(Qt::Horizontal, 0, Columns - 1);
+        emit dataChanged(index(0, 0), index(Rows - 2, Columns - 1));
+    }
+
+private:
+    const Transcript &m_transcript;
+};
+
+} // namespace zm::transcript
+
+namespace tr = zm::transcript;
+
+namespace {
+
+const QString GridHint = QStringLiteral("Zellen bearbeiten oder löschen kannst du erst in der abgespeicherten Datei!");
+const QString NoTable = QStringLiteral("Hier gibts wohl kein WinWord? Brauche ich aber!, sorry");
+
+constexpr int Margin = 8;
+constexpr int VisibleRows = 20;
+constexpr int GridHeight = (VisibleRows + 1) * tr::RowHeight + 2;
+
+} // namespace
+
+TForm17::TForm17(QWidget *parent)
+    : QWidget(parent, zm::ui::MinimiseCloseWindow)
+{
+    setObjectName(QStringLiteral("Form17"));
+    const int top = Margin + 24;
+    const int buttonsTop = top + GridHeight + 30;
+    setFixedSize(tr::GridWidth + 2 * Margin, buttonsTop + 28 + Margin);
+
+    Label1 = zm::ui::makeLabel(this, QStringLiteral("Label1"), printTitle(), QRect(Margin, Margin, 400, 20));
+    zm::ui::setBold(Label1);
+    buildGrid();
+    StringGrid1->setGeometry(Margin, top, tr::GridWidth, GridHeight);
+    Label2 = zm::ui::makeLabel(this, QStringLiteral("Label2"),
+                               QStringLiteral("Nur gespeicherte Dateien kannst du mit Word bearbeiten."),
+                               QRect(Margin, top + GridHeight + 4, 500, 22));
+
+    const auto button = [this, buttonsTop](const char *name, const char *caption, int slot) {
+        return zm::ui::makeButton(this, QString::fromLatin1(name), QString::fromUtf8(caption),
+                                  QRect(Margin + slot * 196, buttonsTop, 188, 28));
+    };
+    Button1 = button("Button1", "drucken", 0);
+    Button1->setToolTip(QStringLiteral("... oder lieber speichern?"));
+    Button3 = button("Button3", "speichern", 1);
+    Button4 = button("Button4", "doc öffnen", 2);
+    Button5 = button("Button5", "zurück", 3);
+    Button2 = zm::ui::makeHiddenButton(this, QStringLiteral("Button2"));
+
+    zm::ui::onClicked(Button1, this, [this] { Button1Click(); });
+    zm::ui::onClicked(Button2, this, [this] { Button2Click(); });
+    zm::ui::onClicked(Button3, this, [this] { Button3Click(); });
+    zm::ui::onClicked(Button4, this, [this] { Button4Click(); });
+    zm::ui::onClicked(Button5, this, [this] { Button5Click(); });
+
+    setWindowTitle(printTitle());
+    zm::ui::centreOnScreen(this);
+}
+
+TForm17::~TForm17() = default;
+
+void TForm17::buildGrid()
+{
+    StringGrid1 = new QTableView(this);
+    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    m_model = new tr::GridModel(m_transcript, StringGrid1);
+    StringGrid1->setModel(m_model);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setBold(true);
+    StringGrid1->setFont(font);
+    zm::ui::setPaletteColour(StringGrid1, QPalette::Text, Qt::black);
+    StringGrid1->setItemDelegate(new zm::ui::CellPainterDelegate(zm::ui::CellAlignment::Left, false, StringGrid1));
+
+    // Row 0 stays in place as the heading; the student rows scroll below it.
+    QHeaderView *heading = StringGrid1->horizontalHeader();
+    heading->setFont(font);
+    heading->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    heading->setFixedHeight(tr::RowHeight);
+    heading->setMinimumSectionSize(1);
+    heading->setSectionResizeMode(QHeaderView::Fixed);
+    heading->setHighlightSections(false);
+    for (int column = 0; column < tr::Columns; ++column)
+        StringGrid1->setColumnWidth(column, tr::ColumnWidths[column]);
+    QHeaderView *rows = StringGrid1->verticalHeader();
+    rows->hide();
+    rows->setMinimumSectionSize(1);
+    rows->setDefaultSectionSize(tr::RowHeight);
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+
+    // Nothing to select or edit here; the saved file is the place for that.
+    StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    StringGrid1->setSelectionMode(QAbstractItemView::NoSelection);
+    StringGrid1->setFocusPolicy(Qt::NoFocus);
+    StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    StringGrid1->setWordWrap(false);
+    StringGrid1->setToolTip(GridHint);
+    StringGrid1->viewport()->setToolTip(GridHint);
+}
+
+QString TForm17::cell(int column, int row) const
+{
+    return m_transcript.cell(column, row);
+}
+
+QString TForm17::printTitle()
+{
+    return QStringLiteral("Ausdruck vom ") + zm::clock::dateText(zm::clock::now().date());
+}
+
+void TForm17::refreshGrid()
+{
+    m_model->refresh();
+}
+
+void TForm17::Button1Click()
+{
+    setWindowTitle(printTitle());
+    zm::ui::showMessage(QStringLiteral("Nur was gerade auf dem Monitor zu sehen ist, wird auch gedruckt. Die Tabelle "
+                                       "kann aber als Word- oder html-Datei gespeichert und weiter verarbeitet "
+                                       "(gedruckt) werden!"));
+    zm::print::printWindowImage(this, zm::print::PrintScale::PrintToFit);
+}
+
+void TForm17::Button2Click()
+{
+    const TForm14 *essay = zm::app::forms().form14;
+    const TForm18 *names = zm::app::forms().form18;
+    if (!essay || !names)
+        return;
+    const tr::Row row = {
+        names->Edit1->text(),   essay->Edit1->text(),
+        essay->Edit2->text(),   essay->Edit3->text(),
+        essay->Edit4->text(),   essay->Edit17->text(),
+        essay->Label25->text(), essay->Edit21->text() + QStringLiteral(" / ") + essay->Label30->text(),
+    };
+    if (!m_transcript.addRow(row)) {
+        zm::ui::showMessage(QStringLiteral("Die Mitschrift ist voll: mehr als 35 Schülerinnen und Schüler passen "
+                                           "nicht hinein.\nDieser Eintrag wurde nicht übernommen. Speichere die "
+                                           "Mitschrift jetzt!"));
+        return;
+    }
+    refreshGrid();
+}
+
+void TForm17::Button3Click()
+{
+    save();
+}
+
+bool TForm17::save()
+{
+    TForm14 *essay = zm::app::forms().form14;
+    const int pendingBefore = essay ? essay->transcriptPending : 2;
+    const auto keepPending = [&] {
+        if (essay)
+            essay->transcriptPending = pendingBefore;
+    };
+    if (essay) {
+        essay->transcriptPending = 2;
+        if (const zm::langindex::LevelInfo *level = essay->selectedLevel())
+            m_indexName = tr::indexName(level->level);
+    }
+
+    zm::ui::FileRequest request;
+    request.kind = zm::ui::FileRequest::Kind::Save;
+    request.folder = zm::app::dataFolder();
+    request.filters = {QStringLiteral("Ergebnismitschrift als .doc ( *.doc)"),
+                       QStringLiteral("Ergebnismitschrift als .html (*.html)")};
+    request.defaultSuffix = QStringLiteral("doc");
+    const QString path = zm::ui::chooseFile(request);
+    // Nothing saved: whatever was waiting to be saved still is.
+    if (path.isEmpty()) {
+        keepPending();
+        return false;
+    }
+    try {
+        tr::writeFile(path, tr::transcriptHtml(m_transcript, m_indexName, zm::clock::now()));
+    } catch (const zm::Error &error) {
+        keepPending();
+        zm::ui::reportError(error.text());
+        return false;
+    }
+    m_transcript.markSaved();
+    return true;
+}
+
+void TForm17::Button4Click()
+{
+    zm::ui::FileRequest request;
+    request.folder = zm::app::dataFolder();
+    const QString path = zm::ui::chooseFile(request);
+    if (path.isEmpty())
+        return;
+    QList<QStringList> table;
+    try {
+        table = tr::readFirstTable(path);
+    } catch (const tr::TableReadError &error) {
+        zm::ui::showMessage(NoTable + QLatin1Char('\n') + error.text());
+        return;
+    }
+    m_transcript.putTable(table);
+    refreshGrid();
+    zm::ui::showMessage(QStringLiteral("Alles eingelesen, Microsoft Word kannst du  jetzt wieder beenden!"));
+}
+
+void TForm17::Button5Click()
+{
+    hide();
+}
+
+bool TForm17::mayEnd()
+{
+    if (!m_transcript.hasUnsavedRows())
+        return true;
+    switch (zm::ui::askYesNoCancel(QStringLiteral("Die Mitschrift enthält Einträge, die noch nicht gespeichert sind.\n"
+                                                  "Sollen sie vor dem Beenden gespeichert werden?"))) {
+    case zm::ui::Answer::Yes:
+        return save();
+    case zm::ui::Answer::No:
+        return true;
+    case zm::ui::Answer::Cancel:
+        break;
+    }
+    return false;
+}

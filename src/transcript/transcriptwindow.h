@@ -1,0 +1,61 @@
+#pragma once
+
+#include "transcript/transcript.h"
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+class QTableView;
+
+namespace zm::transcript {
+class GridModel;
+}
+
+// The transcript "Ausdruck vom …": one row per student graded with
+// "Ergebnisse mitschreiben" on. It prints its window, saves the grid as an
+// HTML text and reads the first table of a document back into the grid.
+class TForm17 : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TForm17(QWidget *parent = nullptr);
+    ~TForm17() override;
+
+    // The grid's text: row 0 holds the headings (or a title row read back).
+    QString cell(int column, int row) const;
+    bool hasUnsavedRows() const { return m_transcript.hasUnsavedRows(); }
+
+    void Button1Click(); // "drucken"
+    void Button2Click(); // adds the graded student (the name window clicks it)
+    void Button3Click(); // "speichern"
+    void Button4Click(); // "doc öffnen"
+    void Button5Click(); // "zurück"
+
+    // Saves as "speichern" does. False when the dialog was cancelled or the
+    // write failed (the failure has been reported then).
+    bool save();
+    // The program is about to end: rows never saved are offered for saving.
+    // False means the program keeps running.
+    bool mayEnd();
+
+    // "Ausdruck vom 05.03.2024", today's date.
+    static QString printTitle();
+
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QTableView *StringGrid1 = nullptr;
+    QPushButton *Button1 = nullptr;
+    QPushButton *Button2 = nullptr;
+    QPushButton *Button3 = nullptr;
+    QPushButton *Button4 = nullptr;
+    QPushButton *Button5 = nullptr;
+
+private:
+    void buildGrid();
+    void refreshGrid();
+
+    zm::transcript::Transcript m_transcript;
+    zm::transcript::GridModel *m_model = nullptr;
+    QString m_indexName;
+};

@@ -1,0 +1,220 @@
+#include "transcript/htmlexport.h"
+#include "transcript/tableread.h"
+#include "transcript/transcript.h"
+
+#include "support/testmain.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <quazip.h>
+#include <quazipfile.h>
+
+using namespace zm;
+using transcript::Transcript;
+
+namespace {
+
+QByteArray fixture(const QString &name)
+{
+    QFile file(qEnvironmentVariable("ZENSOMAT_TEST_DATA") + '/' + name);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("missing fixture %s", qPrintable(name));
+    return file.readAll();
+}
+
+// The transcript of tests/data/transcript.doc: three students, the third
+// graded without the index.
+Transcript threeStudents()
+{
+    Transcript t;
+    t.addRow({"Anna Bauer", "250", "5", "2,00", "11", "10", "10,50", "9,5 / 2 -"});
+    t.addRow({"Ayşe Doğan & <Gast>", "300", "6", "2,00", "11", "12", "11,00", "11,3 / 2 +"});
+    t.addRow({"Jürgen Müller", "", "", "", "8", "9", "7,25", "8,1 / 3"});
+    return t;
+}
+
+QByteArray zipped(const QString &entry, const QByteArray &content)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QuaZip zip(&buffer);
+    if (!zip.open(QuaZip::mdCreate))
+        qFatal("cannot create zip");
+    QuaZipFile file(&zip);
+    file.open(QIODevice::WriteOnly, QuaZipNewInfo(entry));
+    file.write(content);
+    file.close();
+    zip.close();
+    return bytes;
+}
+
+QStringList row(const Transcript &t, int r)
+{
+    QStringList cells;
+    for (int c = 0; c < transcript::Columns; ++c)
+        cells << t.cell(c, r);
+    return cells;
+}
+
+} // namespace
+
+class TestTranscript : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void savedFileMatchesByteForByte()
+    {
+        const QByteArray html =
+            transcript::transcriptHtml(threeStudents(), "Engl. GK 11", QDateTime(QDate(2024, 3, 5), QTime(14, 7, 9)));
+        const QByteArray expected = fixture("transcript.doc");
+        const QList<QByteArray> got = html.split('\n');
+        const QList<QByteArray> want = expected.split('\n');
+        for (int i = 0; i < std::min(got.size(), want.size()); ++i)
+            QCOMPARE(got[i], want[i]); // names the first line that differs
+        QCOMPARE(html, expected);
+    }
+
+    // Reading a saved file back puts its title row into grid row 0 and every
+    // saved row one lower; escaped and referenced characters come back.
+    void readsItsOwnFileBack()
+    {
+        Transcript t;
+        t.putTable(transcript::firstTableOf(fixture("transcript.doc")));
+        QCOMPARE(row(t, 0), QStringList({"Index: Engl. GK 11", "05.03.2024", "14:07:09", "", "", "", "©", "Velmorra"}));
+        QCOMPARE(row(t, 1), row(Transcript(), 0));
+        QCOMPARE(row(t, 3), row(threeStudents(), 2));
+        QCOMPARE(row(t, 4), row(threeStudents(), 3));
+        QCOMPARE(t.cell(0, 5), QString());
+        QVERIFY(!t.hasUnsavedRows());
+        // The next student comes below the ones read back.
+        QCOMPARE(t.addRow({"Nachzügler"}), 5);
+    }
+
+    void addingRows()
+    {
+        Transcript t;
+        QCOMPARE(t.addRow({"", "250"}), 1);
+        QVERIFY(t.hasUnsavedRows());
+        t.markSaved();
+        QCOMPARE(t.addRow({"Anna", "300"}), 1); // an empty name is taken again
+        QCOMPARE(t.cell(1, 1), QString("300"));
+        for (int student = 2; student <= 35; ++student)
+            QCOMPARE(t.addRow({QString::number(student)}), student);
+        QCOMPARE(t.addRow({"36"}), std::nullopt);
+        QCOMPARE(t.cell(0, 35), QString("35"));
+        QCOMPARE(t.cell(0, 1), QString("Anna"));
+    }
+
+    // Tables as word processors write them: HTML with paragraphs, blanks and
+    // a declared encoding; .docx and .odt built here. A cell's paragraphs
+    // are joined, repeated cells and rows repeated, a short row leaves the
+    // grid cells beyond it alone.
+    void readsDocuments_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray html = "<html><head><meta charset=\"utf-8\"><style>td{}</style></head><body>"
+                                "<p>Vorher</p><table><thead><tr><th>Name:</th><th>Fehler:</th></tr></thead><tbody>"
+                                "<tr><td><p class=MsoNormal>Ay\xC5\x9F"
+                                "e</p>\n<p>  Do&#287;an</p></td>"
+                                "<td>5&nbsp;&amp; 6</td><td><o:p>&nbsp;</o:p></td></tr>"
+                                "<tr><td>Z</td></tr></tbody></table><table><tr><td>zweite</td></tr></table>";
+        const QByteArray w =
+            "<w:document xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\">"
+            "<w:body><w:p><w:r><w:t>Vorher</w:t></w:r></w:p><w:tbl>"
+            "<w:tr><w:tc><w:p><w:r><w:t>Name:</w:t></w:r></w:p></w:tc>"
+            "<w:tc><w:p><w:r><w:t>Fehler:</w:t></w:r></w:p></w:tc></w:tr>"
+            "<w:tr><w:tc><w:p><w:r><w:t>Ayşe</w:t></w:r></w:p><w:p><w:r><w:t xml:space=\"preserve\">"
+            "Doğan</w:t></w:r></w:p></w:tc><w:tc><w:p><w:r><w:t>5 &amp; 6</w:t></w:r></w:p></w:tc>"
+            "<w:tc><w:p/></w:tc></w:tr>"
+            "<w:tr><w:tc><w:p><w:r><w:t>Z</w:t></w:r></w:p></w:tc></w:tr></w:tbl></w:body></w:document>";
+        const QByteArray odt =
+            "<office:document-content xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+            "xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\" "
+            "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\"><office:body><office:text>"
+            "<table:table><table:table-column table:number-columns-repeated=\"3\"/>"
+            "<table:table-row><table:table-cell><text:p>Name:</text:p></table:table-cell>"
+            "<table:table-cell><text:p>Fehler:</text:p></table:table-cell></table:table-row>"
+            "<table:table-row><table:table-cell><text:p>Ayşe</text:p><text:p>Doğan</text:p></table:table-cell>"
+            "<table:table-cell><text:p>5<text:s/>&amp; 6</text:p></table:table-cell>"
+            "<table:table-cell table:number-columns-repeated=\"1\"/></table:table-row>"
+            "<table:table-row><table:table-cell><text:p>Z</text:p></table:table-cell></table:table-row>"
+            "</table:table></office:text></office:body></office:document-content>";
+        QTest::newRow("HTML") << html;
+        QTest::newRow(".docx") << zipped("word/document.xml", w);
+        QTest::newRow(".odt") << zipped("content.xml", odt);
+    }
+    void readsDocuments()
+    {
+        QFETCH(QByteArray, bytes);
+        Transcript t;
+        t.addRow({"a", "b", "c", "d"});
+        t.addRow({"e", "f", "g", "h"});
+        t.putTable(transcript::firstTableOf(bytes));
+        QCOMPARE(row(t, 0), QStringList({"Name:", "Fehler:"}) + row(Transcript(), 0).mid(2));
+        QCOMPARE(row(t, 1).mid(0, 4), QStringList({"AyşeDoğan", "5 & 6", "", "d"}));
+        QCOMPARE(row(t, 2).mid(0, 2), QStringList({"Z", "f"}));
+    }
+
+    // What is wrong is said; the grid stays as it was.
+    void unreadableFiles_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+        const QByteArray docx = zipped("word/document.xml", "<w:document xmlns:w=\"x\"/>");
+        QByteArray damaged = zipped("word/document.xml", QByteArray(2000, 'x'));
+        damaged.truncate(damaged.size() / 2);
+        // clang-format off
+        QTest::newRow("no table") << QByteArray("<html><body><p>Liste</p></body></html>")
+                                  << "In der Datei gibt es keine Tabelle.";
+        QTest::newRow("empty file") << QByteArray() << "In der Datei gibt es keine Tabelle.";
+        QTest::newRow("damaged zip") << damaged
+                                     << "Die Datei ist beschädigt: das ZIP-Archiv lässt sich nicht öffnen.";
+        QTest::newRow("zip of something else") << zipped("bild.png", "PNG")
+                                               << "Die Datei ist weder ein .docx- noch ein .odt-Dokument.";
+        QTest::newRow("broken XML") << zipped("word/document.xml", "<w:document><w:tbl><w:tr>")
+                                    << "Die Datei ist beschädigt: ihr Inhalt ist kein gültiges XML (Zeile 1).";
+        QTest::newRow("old binary format") << QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8)
+            << "Dateien im alten Word-Format kann ich nicht lesen. Speichere sie als .docx, .odt oder .html.";
+        // clang-format on
+    }
+    void unreadableFiles()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        try {
+            transcript::firstTableOf(bytes);
+            QFAIL("no error");
+        } catch (const transcript::TableReadError &e) {
+            QCOMPARE(e.text(), reason);
+        }
+    }
+
+    // A failed write says why and leaves what was there.
+    void writeFailures()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("liste.html");
+        transcript::writeFile(path, "alt");
+        QFile::setPermissions(path, QFileDevice::ReadOwner);
+        for (const QString &target : {path, dir.filePath("fehlt/liste.html")}) {
+            try {
+                transcript::writeFile(target, "neu");
+                QFAIL("no error");
+            } catch (const Error &e) {
+                QVERIFY2(e.text().startsWith("Die Mitschrift wurde nicht gespeichert:\n"), qPrintable(e.text()));
+            }
+        }
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("alt"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"liste.html"});
+    }
+};
+
+ZM_TEST_MAIN_CORE(TestTranscript)
+#include "tst_transcript.moc"

@@ -1,0 +1,277 @@
+#include "app/forms.h"
+#include "app/mainmenu.h"
+#include "common/clock.h"
+#include "langindex/essaywindow.h"
+#include "transcript/namewindow.h"
+#include "transcript/transcriptwindow.h"
+
+#include "scales/scalestest.h"
+#include "support/gui.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace zm;
+
+Q_DECLARE_METATYPE(ui::Answer)
+
+class TestTranscriptWindow : public QObject
+{
+    Q_OBJECT
+
+    test::Program program;
+    QString home;
+
+    static TForm14 *essay() { return app::forms().form14; }
+    static TForm17 *transcript() { return app::forms().form17; }
+    static TForm18 *names() { return app::forms().form18; }
+    QStringList boxes() const { return program.recorder.texts(); }
+    QStringList row(int r) const
+    {
+        QStringList cells;
+        for (int c = 0; c < 8; ++c)
+            cells << transcript()->cell(c, r);
+        return cells;
+    }
+    // 12 and 9 points in parts 1 and 2, expression 10, language 8: 9,5 and "2 -".
+    static void gradeOneStudent()
+    {
+        essay()->Edit4->setText("8");
+        essay()->Edit17->setText("10");
+        essay()->Edit12->setText("12");
+        essay()->Edit13->setText("9");
+        essay()->Button3->click();
+    }
+    static void finish(const QString &name)
+    {
+        names()->Edit1->setText(name);
+        names()->Button1->click();
+    }
+    static QByteArray fileBytes(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+private slots:
+    void initTestCase() { home = qEnvironmentVariable("HOME"); }
+    void init()
+    {
+        QDir(home).removeRecursively();
+        QDir().mkpath(home);
+        clock::setNowProvider([] { return QDateTime(QDate(2024, 3, 5), QTime(14, 7, 9)); });
+        program.start();
+        essay()->show();
+    }
+    void cleanup()
+    {
+        program.stop();
+        ui::setAnswerHook(nullptr);
+        clock::setNowProvider(nullptr);
+        print::setPrinterProvider(nullptr);
+    }
+
+    // Grade → name window → "fertig" → row; "Mitschrift speichern" saves
+    // and the flag goes 3 → 1 → 2; a second click then does nothing.
+    void gradeRecordAndSave()
+    {
+        QCOMPARE(essay()->transcriptPending, 3);
+        gradeOneStudent();
+        QCOMPARE(essay()->Edit21->text(), QString("9,5"));
+        QCOMPARE(essay()->Label30->text(), QString("2 -"));
+        QCOMPARE(essay()->transcriptPending, 1);
+        QVERIFY(names()->isVisible());
+        QCOMPARE(names()->windowTitle(), QString("Mitschrift aktiv!"));
+        QCOMPARE(names()->Edit1->text(), QString());
+
+        finish("Ayşe Doğan & <Gast>");
+        QVERIFY(!names()->isVisible());
+        QCOMPARE(row(1), QStringList({"Ayşe Doğan & <Gast>", "", "", "", "8", "10", "10,50", "9,5 / 2 -"}));
+        QCOMPARE(essay()->transcriptPending, 1);
+
+        essay()->Button10->click();
+        QVERIFY(transcript()->isVisible());
+        QCOMPARE(transcript()->windowTitle(), QString("Ausdruck vom 05.03.2024"));
+
+        QTemporaryDir dir;
+        program.fileAnswer = dir.filePath("liste.doc");
+        essay()->Button9->click();
+        QCOMPARE(program.fileRequests.size(), 1);
+        QCOMPARE(program.fileRequests[0].kind, ui::FileRequest::Kind::Save);
+        QCOMPARE(program.fileRequests[0].folder, home + "/Zensomat");
+        QCOMPARE(program.fileRequests[0].defaultSuffix, QString("doc"));
+        QCOMPARE(program.fileRequests[0].filters,
+                 QStringList({"Ergebnismitschrift als .doc ( *.doc)", "Ergebnismitschrift als .html (*.html)"}));
+        QCOMPARE(essay()->transcriptPending, 2);
+        QVERIFY(!transcript()->hasUnsavedRows());
+        const QByteArray saved = fileBytes(program.fileAnswer);
+        QVERIFY(saved.contains("<b>Index: </b>"));
+        QVERIFY(saved.contains("<b>05.03.2024</b>"));
+        QVERIFY(saved.contains("<b>Ay&#351;e Do&#287;an &amp; &lt;Gast&gt;</b>"));
+
+        essay()->Button9->click();
+        QCOMPARE(program.fileRequests.size(), 1);
+        QVERIFY(boxes().isEmpty());
+    }
+
+    // After a message about the inputs nothing is computed, no name window
+    // opens, and rows still waiting to be saved stay waiting.
+    void anEndedGradeOffersNothing_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("missing language points")
+            << "Edit4"
+            << ""
+            << QStringList{"Schweres Vergehen, entweder wurde keine Bezugsgruppe für den "
+                           "Fehlerindex gewählt\noder es wurde kein Fehlerquotient ermittelt. "
+                           "Gib Wort und Fehlerzahl ein."};
+        QTest::newRow("all area weights 0") << "Edit18,Edit19,Edit20"
+                                            << "0" << QStringList{};
+    }
+    void anEndedGradeOffersNothing()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, value);
+        QFETCH(QStringList, shown);
+        gradeOneStudent();
+        finish("Anna");
+        essay()->Edit21->setText("7");
+        for (const QString &name : field.split(','))
+            essay()->findChild<QLineEdit *>(name)->setText(value);
+        program.recorder.boxes.clear();
+        essay()->Button3->click();
+        QCOMPARE(boxes(), shown);
+        QCOMPARE(essay()->Edit21->text(), QString("7"));
+        QVERIFY(!names()->isVisible());
+        QCOMPARE(essay()->transcriptPending, 1);
+    }
+
+    void thirtySixthStudentIsRefused()
+    {
+        gradeOneStudent();
+        for (int student = 1; student <= 35; ++student)
+            finish(QString::number(student));
+        QVERIFY(boxes().isEmpty());
+        finish("36");
+        QCOMPARE(boxes(),
+                 QStringList{"Die Mitschrift ist voll: mehr als 35 Schülerinnen und Schüler passen nicht "
+                             "hinein.\nDieser Eintrag wurde nicht übernommen. Speichere die Mitschrift jetzt!"});
+        QCOMPARE(transcript()->cell(0, 35), QString("35"));
+    }
+
+    // A cancelled or failed save leaves the result waiting to be saved.
+    void unsavedStaysPending()
+    {
+        gradeOneStudent();
+        finish("Anna");
+        essay()->Button9->click(); // cancelled
+        QCOMPARE(essay()->transcriptPending, 1);
+        program.fileAnswer = home + "/fehlt/liste.doc";
+        essay()->Button9->click();
+        QCOMPARE(program.recorder.criticalCount(), 1);
+        QVERIFY(boxes()[0].startsWith("Die Mitschrift wurde nicht gespeichert:\n"));
+        QCOMPARE(essay()->transcriptPending, 1);
+        QVERIFY(transcript()->hasUnsavedRows());
+    }
+
+    // Ending the program (here by a restart) with rows never saved asks first.
+    void unsavedRowsOnExit_data()
+    {
+        QTest::addColumn<bool>("rows");
+        QTest::addColumn<ui::Answer>("answer");
+        QTest::addColumn<bool>("saveSucceeds");
+        QTest::addColumn<bool>("ends");
+        QTest::newRow("nothing unsaved") << false << ui::Answer::Cancel << false << true;
+        QTest::newRow("Abbrechen") << true << ui::Answer::Cancel << false << false;
+        QTest::newRow("Nein") << true << ui::Answer::No << false << true;
+        QTest::newRow("Ja, saved") << true << ui::Answer::Yes << true << true;
+        QTest::newRow("Ja, dialog cancelled") << true << ui::Answer::Yes << false << false;
+    }
+    void unsavedRowsOnExit()
+    {
+        QFETCH(bool, rows);
+        QFETCH(ui::Answer, answer);
+        QFETCH(bool, saveSucceeds);
+        QFETCH(bool, ends);
+        if (rows)
+            finish("Anna");
+        QTemporaryDir dir;
+        if (saveSucceeds)
+            program.fileAnswer = dir.filePath("liste.html");
+        ui::setAnswerHook([answer](const ui::ShownBox &) { return answer; });
+        TForm1 *menu = app::forms().form1;
+        menu->show();
+        QSignalSpy closed(menu, &TForm1::closed);
+        app::restartProgram(nullptr);
+        QCOMPARE(closed.count(), ends ? 1 : 0);
+        QCOMPARE(program.relaunches.size(), ends ? 1 : 0);
+        QCOMPARE(program.recorder.boxes.size(), rows ? 1 : 0);
+        if (rows)
+            QCOMPARE(program.recorder.boxes[0].kind, ui::BoxKind::Question);
+        QCOMPARE(QFile::exists(program.fileAnswer), saveSucceeds);
+    }
+
+    void readBack_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QStringList>("row0");
+        QFile fixture(qEnvironmentVariable("ZENSOMAT_TEST_DATA") + "/transcript.doc");
+        QVERIFY(fixture.open(QIODevice::ReadOnly));
+        QTest::newRow("a saved transcript")
+            << fixture.readAll() << "Alles eingelesen, Microsoft Word kannst du  jetzt wieder beenden!"
+            << QStringList{"Index: Engl. GK 11", "05.03.2024", "14:07:09", "", "", "", "©", "Velmorra"};
+        QTest::newRow("no table") << QByteArray("<p>Liste</p>")
+                                  << "Hier gibts wohl kein WinWord? Brauche ich aber!, sorry\nIn der Datei gibt es "
+                                     "keine Tabelle."
+                                  << QStringList{"Name:", "Wortzahl:", "Fehler:", "F.Q.:",
+                                                 "Pkt.:", "A.:",       "Inhalt:", "Gesamtpkt./Note:"};
+    }
+    void readBack()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, shown);
+        QFETCH(QStringList, row0);
+        QTemporaryDir dir;
+        program.fileAnswer = dir.filePath("liste.doc");
+        QFile file(program.fileAnswer);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        transcript()->Button4->click();
+        QCOMPARE(program.fileRequests.size(), 1);
+        QCOMPARE(program.fileRequests[0].kind, ui::FileRequest::Kind::Open);
+        QCOMPARE(program.fileRequests[0].folder, home + "/Zensomat");
+        QVERIFY(program.fileRequests[0].filters.isEmpty());
+        QCOMPARE(boxes(), QStringList{shown});
+        QCOMPARE(row(0), row0);
+    }
+
+    // The note first, then the window's image fitted to one page.
+    void printsTheWindow()
+    {
+        if (!test::popplerAvailable())
+            QSKIP("pdfinfo is not installed");
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("liste.pdf");
+        print::setPrinterProvider([pdf] { return test::pdfPrinter(pdf); });
+        transcript()->setWindowTitle(QString());
+        transcript()->show();
+        transcript()->Button1->click();
+        QCOMPARE(transcript()->windowTitle(), QString("Ausdruck vom 05.03.2024"));
+        QCOMPARE(boxes().size(), 1);
+        QVERIFY(boxes()[0].startsWith("Nur was gerade auf dem Monitor zu sehen ist, wird auch gedruckt."));
+        QCOMPARE(test::pdfPageCount(pdf), 1);
+    }
+};
+
+ZM_SCALES_TEST_MAIN(TestTranscriptWindow)
+#include "tst_transcriptwindow.moc"
