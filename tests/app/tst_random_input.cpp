@@ -298,8 +298,7 @@ private slots:
             ++prints;
             return test::pdfPrinter(printouts.filePath(QStringLiteral("printout.pdf")));
         });
-        // File dialogs: once the program has a dialog hook, install it here so
-        // that every save and open dialog is cancelled.
+        // File dialogs are cancelled by the Program fixture's hook.
     }
     void cleanupTestCase()
     {
