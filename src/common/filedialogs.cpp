@@ -41,6 +41,8 @@ QString chooseFile(const FileRequest &request)
     if (!request.filters.isEmpty())
         dialog.setNameFilters(request.filters);
     dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
     if (save && !request.defaultSuffix.isEmpty()) {
         // A name typed without an extension gets the one of the chosen file type.
         QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, &request](const QString &filter) {

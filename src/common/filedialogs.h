@@ -17,6 +17,7 @@ struct FileRequest
     QString folder;        // initial folder; empty: the dialog's own choice
     QStringList filters;   // "Beschreibung (*.ext)", the first one selected; empty: every file
     QString defaultSuffix; // appended to a name typed without one (saving); follows the chosen filter
+    QString fileName;      // the name offered at first (saving); empty: none
 };
 
 // Saving always asks before an existing file is replaced.

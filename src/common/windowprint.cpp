@@ -4,10 +4,14 @@
 #include "common/messages.h"
 #include "common/printqueue.h"
 
+#include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QPrintDialog>
 #include <QPixmap>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QSaveFile>
 #include <QTextDocument>
 #include <QWidget>
 
@@ -60,27 +64,100 @@ QPixmap clientImage(QWidget *window)
     return window->grab();
 }
 
-void printWindowImage(QWidget *window, PrintScale scale, QPrinter &printer)
+namespace {
+
+QString jobName(const QWidget *window)
 {
     const QString title = window->windowTitle();
     const QString app = zm::ui::applicationTitle();
-    printer.setDocName(title.isEmpty() ? app : app.isEmpty() ? title : app + QStringLiteral(" - ") + title);
+    return title.isEmpty() ? app : app.isEmpty() ? title : app + QStringLiteral(" - ") + title;
+}
 
+// The window's image at the top left of a page of `device`, sized by the
+// print scale.
+void drawWindowImage(QPainter &painter, QWidget *window, PrintScale scale, const QPaintDevice &device)
+{
+    const QPixmap image = clientImage(window);
+    const QSize imageSize = image.deviceIndependentSize().toSize();
+    const PrinterMetrics metrics{device.logicalDpiX(), device.logicalDpiY(), QSize(device.width(), device.height())};
+    const QSize size = printedSize(imageSize, window->logicalDpiX(), scale, metrics);
+    painter.drawPixmap(QRect(QPoint(0, 0), size), image);
+}
+
+PrintDialogHook &printDialogHook()
+{
+    static PrintDialogHook h;
+    return h;
+}
+
+} // namespace
+
+void printWindowImage(QWidget *window, PrintScale scale, QPrinter &printer)
+{
+    printer.setDocName(jobName(window));
     // The image belongs at the paper's top left corner, not inside the
     // printer's default margins.
     printer.setFullPage(true);
     QPainter painter;
     if (!painter.begin(&printer))
         throw zm::Error(QStringLiteral("Der Druckauftrag konnte nicht gestartet werden."));
-    const QPixmap image = clientImage(window);
-    const QSize imageSize = image.deviceIndependentSize().toSize();
-    const PrinterMetrics metrics{printer.logicalDpiX(), printer.logicalDpiY(),
-                                 QSize(printer.width(), printer.height())};
-    const QSize size = printedSize(imageSize, window->logicalDpiX(), scale, metrics);
-    painter.drawPixmap(QRect(QPoint(0, 0), size), image);
+    drawWindowImage(painter, window, scale, printer);
     const bool finished = painter.end();
     if (!finished || printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
         throw zm::Error(JobFailed);
+}
+
+void saveWindowImageAsPdf(QWidget *window, PrintScale scale, const QString &path)
+{
+    const QString failed = QStringLiteral("Die PDF-Datei \"%1\" konnte nicht geschrieben werden.").arg(path);
+    // The old file stays until the new one is complete.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw zm::Error(failed);
+    {
+        QPdfWriter pdf(&file);
+        pdf.setTitle(jobName(window));
+        pdf.setCreator(zm::ui::applicationTitle());
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        pdf.setResolution(300);
+        QPainter painter;
+        if (!painter.begin(&pdf)) {
+            file.cancelWriting();
+            throw zm::Error(failed);
+        }
+        drawWindowImage(painter, window, scale, pdf);
+        painter.end();
+    }
+    if (file.error() != QFileDevice::NoError || !file.flush() || !file.commit())
+        throw zm::Error(failed);
+}
+
+std::unique_ptr<QPrinter> choosePrinter(QWidget *parent)
+{
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    const QPrinterInfo preset = QPrinterInfo::defaultPrinter();
+    if (!preset.isNull())
+        printer->setPrinterName(preset.printerName());
+    bool accepted = false;
+    if (printDialogHook()) {
+        accepted = printDialogHook()(*printer);
+    } else {
+        QPrintDialog dialog(printer.get(), parent);
+        dialog.setObjectName(QStringLiteral("PrintDialog"));
+        accepted = dialog.exec() == QDialog::Accepted;
+    }
+    if (!accepted)
+        return nullptr;
+    // A queue that refuses jobs would swallow this one without a word, too.
+    if (printer->outputFormat() == QPrinter::NativeFormat && !queueAcceptsJobs(printer->printerName()))
+        throw zm::Error(QStringLiteral("Der Drucker nimmt keine Druckaufträge an."));
+    return printer;
+}
+
+void setPrintDialogHook(PrintDialogHook hook)
+{
+    printDialogHook() = std::move(hook);
 }
 
 void printWindowImage(QWidget *window, PrintScale scale)

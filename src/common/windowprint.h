@@ -49,6 +49,21 @@ void printWindowImage(QWidget *window, PrintScale scale, QPrinter &printer);
 // Standarddrucker eingerichtet.") when there is none.
 void printWindowImage(QWidget *window, PrintScale scale);
 
+// The same one-page image as a PDF file (A4, no margins). The old file is
+// replaced only once the new one is complete; throws zm::Error with a German
+// text when it cannot be written.
+void saveWindowImageAsPdf(QWidget *window, PrintScale scale, const QString &path);
+
+// The print dialog, preset to the default printer, so that the teacher picks
+// a printer and the copies. nullptr when it was cancelled; throws zm::Error
+// when the chosen queue refuses jobs.
+std::unique_ptr<QPrinter> choosePrinter(QWidget *parent);
+
+// Tests answer the print dialog: the hook sets the printer up (a PDF file,
+// say) and returns whether it was accepted. nullptr shows the real dialog.
+using PrintDialogHook = std::function<bool(QPrinter &)>;
+void setPrintDialogHook(PrintDialogHook hook);
+
 // Prints the whole document, paginated, on the system's default printer as
 // one job named `title`. Throws zm::Error with a German text when there is no
 // default printer or the job fails.

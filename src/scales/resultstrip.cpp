@@ -1,5 +1,6 @@
 #include "scales/resultstrip.h"
 
+#include "app/tablemenu.h"
 #include "common/cellpainter.h"
 #include "common/controls.h"
 #include "common/errorreport.h"
@@ -109,6 +110,9 @@ ResultStrip::ResultStrip(const QString &objectName, const StripLayout &strip, co
     // Installed after the strip's own filter, so it sees the mouse first: a
     // drag on a grid line resizes and is no click into the grid.
     zm::ui::allowLineSizing(StringGrid1);
+
+    // Right click: the print dialog, a PDF file, the cells on the clipboard.
+    zm::app::addTableMenu(this, StringGrid1, zm::print::PrintScale::Proportional);
 
     // Not shown: the same action as a double click, for code that wants it.
     Button1 = zm::ui::makeHiddenButton(this, QStringLiteral("Button1"));
