@@ -1,6 +1,7 @@
 #include "common/ownvalues.h"
 
 #include "common/errors.h"
+#include "platform/filesync.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,10 +10,6 @@
 
 #include <array>
 #include <cerrno>
-
-#if defined(Q_OS_UNIX)
-#include <unistd.h>
-#endif
 
 namespace zm::ownvalues {
 
@@ -140,20 +137,6 @@ bool isReadOnlyFile(const QString &path)
     return info.exists() && !(info.permissions() & QFileDevice::WriteOwner);
 }
 
-// Pushes the written data to the disk. Only a lack of space or a device
-// error counts: file systems that cannot sync report other codes.
-bool syncToDisk(QSaveFile &file)
-{
-#if defined(Q_OS_UNIX)
-    if (::fsync(file.handle()) != 0 && (errno == ENOSPC || errno == EIO || errno == EDQUOT))
-        return false;
-#else
-    Q_UNUSED(file);
-#endif
-    errno = 0;
-    return true;
-}
-
 [[noreturn]] void raiseFor(const QString &path, int fallbackErrno)
 {
     const QFileInfo info(path);
@@ -181,7 +164,7 @@ void write(const QString &path, const QStringList &lines)
     // synced. commit() would replace the old file even after a failed
     // flush, so both are checked first and the new file is dropped on failure.
     errno = 0;
-    const bool written = file.write(bytes) == bytes.size() && file.flush() && syncToDisk(file);
+    const bool written = file.write(bytes) == bytes.size() && zm::platform::syncToDisk(file);
     if (!written || file.error() != QFileDevice::NoError) {
         int err = errno;
         if (file.error() == QFileDevice::ResourceError)
