@@ -24,7 +24,7 @@ constexpr std::array<const char *, TForm16::FieldCount> Defaults = {
 };
 
 const QColor WindowColour(255, 255, 255);
-const QColor MarkColour(0, 255, 255);             // aqua: edited since the last save
+const QColor MarkColour(0, 255, 255); // aqua: edited since the last save
 
 const QString TitleOwnValues = QStringLiteral("eigene Werte!");
 const QString TitleDefaults = QStringLiteral("Klasse......10");

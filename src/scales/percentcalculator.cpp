@@ -4,14 +4,12 @@
 #include "common/controls.h"
 #include "common/errorreport.h"
 #include "common/errors.h"
-#include "common/inputlimit.h"
 #include "common/messages.h"
 #include "common/ownvalues.h"
 #include "common/widgetstyle.h"
 #include "scales/resultstrip.h"
 
 #include <QApplication>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,8 +23,6 @@
 namespace zm::scales {
 
 namespace {
-
-constexpr int MaxTyped = 5;
 
 const QColor Aqua(0, 255, 255);
 const QColor Red(255, 0, 0);
@@ -107,79 +103,6 @@ QString PercentCalculator::thresholdText(int band) const
 QString PercentCalculator::minimumText(int band) const
 {
     return minimum(band)->text();
-}
-
-void PercentCalculator::buildBandColumn(const BandColumnGeometry &g)
-{
-    using zm::ui::makeLabel;
-    const auto head = [&](const NamedText &h, const QRect &column) {
-        if (!h.text.isNull())
-            makeLabel(this, h.name, h.text, {column.x(), g.headTop, column.width(), g.headHeight});
-    };
-    head(m_definition.thresholdHead, g.field);
-    head(m_definition.captionHead, g.caption);
-    head(m_definition.minimumHead, g.minimum);
-
-    QPalette outputPalette = palette();
-    outputPalette.setColor(QPalette::Window, QApplication::palette().color(QPalette::ToolTipBase));
-    outputPalette.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::ToolTipText));
-    for (int n = 0; n < m_definition.bands(); ++n) {
-        const int y = g.top + n * g.rowStep;
-        QLineEdit *field = zm::ui::makeEdit(this, m_definition.thresholdNames.at(n), g.field.translated(0, y),
-                                            m_definition.startThresholds.value(n));
-        if (!m_behaviour.thresholdTabStops)
-            field->setFocusPolicy(Qt::ClickFocus);
-        limitTypedInput(field, MaxTyped);
-        QLabel *caption = makeLabel(this, m_definition.captionNames.at(n), m_definition.startCaptions.value(n),
-                                    g.caption.translated(0, y));
-        QLabel *output =
-            makeLabel(this, m_definition.minimumNames.at(n), m_behaviour.startMinimum, g.minimum.translated(0, y));
-        output->setAlignment(Qt::AlignCenter);
-        output->setAutoFillBackground(true);
-        output->setPalette(outputPalette);
-        m_thresholds.push_back(field);
-        m_captions.push_back(caption);
-        m_minimums.push_back(output);
-    }
-}
-
-void PercentCalculator::buildScoreField(const QRect &field, const QList<Placed> &labels)
-{
-    for (const Placed &l : labels)
-        zm::ui::makeLabel(this, l.name, l.text, l.at);
-    Punktezahl = zm::ui::makeEdit(this, QStringLiteral("Punktezahl"), field);
-    limitTypedInput(Punktezahl, MaxTyped);
-}
-
-void PercentCalculator::buildTrackBar(const QRect &bar, const Placed &milder, const Placed &stricter)
-{
-    TrackBar1 = new QSlider(Qt::Horizontal, this);
-    TrackBar1->setObjectName(QStringLiteral("TrackBar1"));
-    TrackBar1->setRange(StrictnessMin, StrictnessMax);
-    TrackBar1->setPageStep(1);
-    TrackBar1->setTickInterval(1);
-    TrackBar1->setTickPosition(QSlider::TicksBelow);
-    TrackBar1->setValue(StrictnessNeutral);
-    TrackBar1->setGeometry(bar);
-    zm::ui::makeLabel(this, milder.name, milder.text, milder.at);
-    zm::ui::makeLabel(this, stricter.name, stricter.text, stricter.at)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-}
-
-void PercentCalculator::buildRounding(const QRect &group, const Placed &wholePoints, const Placed &oneDecimal)
-{
-    GroupBox1 = new QGroupBox(this);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox1->setGeometry(group);
-    m_wholePoints = zm::ui::makeRadio(GroupBox1, wholePoints.name, wholePoints.text, wholePoints.at);
-    m_oneDecimal = zm::ui::makeRadio(GroupBox1, oneDecimal.name, oneDecimal.text, oneDecimal.at);
-    (m_definition.startRounding == Rounding::WholePoints ? m_wholePoints : m_oneDecimal)->setChecked(true);
-}
-
-void PercentCalculator::buildButtons(const Placed &table, const Placed &save, const Placed &restore)
-{
-    Button1 = zm::ui::makeButton(this, table.name, table.text, table.at);
-    Button2 = zm::ui::makeButton(this, save.name, save.text, save.at);
-    Button3 = zm::ui::makeButton(this, restore.name, restore.text, restore.at);
 }
 
 void PercentCalculator::finishBuilding()
