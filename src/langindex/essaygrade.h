@@ -33,12 +33,12 @@ enum class Field {
     GradeText,                    // Label30
     Interim,                      // interim result of the parts (Label25)
     InterimCaption,               // its caption (Label12)
-    Points1,                      // points of part 1 … 6 (Edit12, Edit13, Edit11, Edit14, Edit15, Edit16)
-    Value1 = Points1 + PartCount, // weight (weighted mode) or 15-point value (additive mode) of part 1 … 6
+    Points1,                      // points of the six part tasks (Edit12, Edit13, Edit11, Edit14, Edit15, Edit16)
+    Value1 = Points1 + PartCount, // weight (weighted mode) or 15-point value (additive mode) of each part task
     End = Value1 + PartCount,
 };
 
-// Fields of part 0 … 5.
+// Fields of a part task (0-based).
 constexpr Field pointsField(int part)
 {
     return static_cast<Field>(static_cast<int>(Field::Points1) + part);
@@ -88,7 +88,7 @@ public:
     // the grade text.
     void changed(Field field);
 
-    // The handler of part 0 … 5.
+    // The handler of a part task (0-based).
     void partChange(int part);
     // "jeder Teil erhält max. 15 Punkte." (weighted) or "Additiv, …": empties
     // every part. The window shows and hides its controls around it.

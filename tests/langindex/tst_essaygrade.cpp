@@ -138,8 +138,8 @@ private slots:
         QCOMPARE(flag, pending);
     }
 
-    // Additive mode through the part handlers: maximum 100, parts 1 and 2
-    // with 40 and 35 points; then the maximum 50 ripples to the empty part 3.
+    // Additive mode through the part handlers: maximum 100, the first two part
+    // tasks with 40 and 35 points; then the maximum 50 ripples to the empty third.
     void additiveFinalGrade()
     {
         MemoryFields fields;

@@ -39,7 +39,7 @@ class TestTranscriptWindow : public QObject
             cells << transcript()->cell(c, r);
         return cells;
     }
-    // 12 and 9 points in parts 1 and 2, expression 10, language 8: 9,5 and "2 -".
+    // 12 and 9 points in the first two part tasks, expression 10, language 8: 9,5 and "2 -".
     static void gradeOneStudent()
     {
         essay()->Edit4->setText("8");
