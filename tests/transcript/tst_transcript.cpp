@@ -215,15 +215,10 @@ private slots:
                                  << lead + "noch keine Einträge";
         QTest::newRow("a class") << QStringList{"15,0 / 1 +", "9,5 / 2 -", "11,3 / 2 +", "8,1 / 3", "9,5 / 2 -"}
                                  << QStringList{"2 +:1", "2 -:2", "3:1"} << lead + "9,6 (4 Arbeiten)";
-        QTest::newRow("beyond the scale") << QStringList{"", "16,0 / 1 +", "-0,5 / 6", "0,5 / 5 -"}
-                                          << QStringList{"1 +:1", "5 -:1", "6:1"} << lead + "5,3 (3 Arbeiten)";
-        QTest::newRow("not a number, gaps, blanks lost")
-            << QStringList{"", "abc / 2 -", "", " / ", "7/3-", "12,5", "x / 7"}
-            << QStringList{"2 -:1", "3 -:1"} << lead + "9,8 (2 Arbeiten)";
-        QTest::newRow("half to even, down") << QStringList{"", "9,2 / 3 +", "9,3 / 3 +"}
-                                            << QStringList{"3 +:2"} << lead + "9,2 (2 Arbeiten)";
-        QTest::newRow("half to even, up") << QStringList{"", "9,3 / 3 +", "9,4 / 3 +"}
-                                          << QStringList{"3 +:2"} << lead + "9,4 (2 Arbeiten)";
+        QTest::newRow("odd rows") << QStringList{"", "16,0 / 1 +", "-0,5 / 6", "abc / 2 -", " / ", "7/5-", "x / 7"}
+                                  << QStringList{"1 +:1", "2 -:1", "5 -:1", "6:1"} << lead + "7,5 (3 Arbeiten)";
+        QTest::newRow("half to even") << QStringList{"", "9,2 / 3 +", "9,3 / 3 +"}
+                                      << QStringList{"3 +:2"} << lead + "9,2 (2 Arbeiten)";
         QTest::newRow("one paper") << QStringList{"", "4 / 4"} << QStringList{"4:1"} << lead + "4,0 (1 Arbeit)";
         // clang-format on
     }
@@ -257,23 +252,17 @@ private slots:
         QTest::addColumn<QString>("cell");
         // clang-format off
         QTest::newRow("formula")         << "=SUMME(A1)"  << "'=SUMME(A1)";
-        QTest::newRow("plus")            << "+A1"         << "'+A1";
         QTest::newRow("minus")           << "-A1+1"       << "'-A1+1";
         QTest::newRow("at")              << "@SUMME(A1)"  << "'@SUMME(A1)";
         QTest::newRow("tab")             << "\tx"         << "'\tx";
         QTest::newRow("CR")              << "\rx"         << "\"'\rx\"";
-        QTest::newRow("lone minus")      << "-"           << "'-";
+        QTest::newRow("plus")            << "+A1"         << "'+A1";
         QTest::newRow("minus, exponent") << "-3E5"        << "'-3E5";
         QTest::newRow("negative")        << "-3"          << "-3";
         QTest::newRow("negative, comma") << "-3,5"        << "-3,5";
-        QTest::newRow("signed")          << "+12"         << "+12";
-        QTest::newRow("total")           << "9,5 / 2 -"   << "9,5 / 2 -";
-        QTest::newRow("inside")          << "a=b"         << "a=b";
-        QTest::newRow("empty")           << ""            << "";
         QTest::newRow("semicolon")       << "Meier; Anna" << "\"Meier; Anna\"";
         QTest::newRow("quotes")          << "Der \"Boss\""  << "\"Der \"\"Boss\"\"\"";
         QTest::newRow("line break")      << "a\nb"        << "\"a\nb\"";
-        QTest::newRow("both")            << "=\"x\";1"     << "\"'=\"\"x\"\";1\"";
         // clang-format on
     }
     void csvCells()
