@@ -12,6 +12,7 @@ packages=(
   poppler-utils cups cups-client cups-bsd cups-filters
   dpkg-dev desktop-file-utils
   xvfb xauth
+  python3
 )
 
 missing=()

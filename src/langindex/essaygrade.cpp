@@ -146,6 +146,14 @@ std::optional<QString> EssayGrade::gradeFor(Fixed score)
     return grade;
 }
 
+QStringList EssayGrade::gradeTexts()
+{
+    QStringList texts;
+    for (auto step = GradeSteps.rbegin(); step != GradeSteps.rend(); ++step)
+        texts << QString::fromUtf8(step->text);
+    return texts;
+}
+
 Fixed EssayGrade::read(Field field) const
 {
     const QString text = m_fields.text(field);

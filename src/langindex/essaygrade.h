@@ -14,6 +14,7 @@
 #include "common/fixedpoint.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <optional>
@@ -106,6 +107,8 @@ public:
 
     // The grade for a final score: "2 -" for 9,5, "3 +" for 9,4; none below -15.
     static std::optional<QString> gradeFor(Fixed score);
+    // Every grade gradeFor gives, best first: "1 +", "1", "1 -", … "5 -", "6".
+    static QStringList gradeTexts();
 
 private:
     struct Stop

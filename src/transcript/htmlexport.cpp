@@ -90,10 +90,9 @@ QString failureReason(int error)
     }
 }
 
-[[noreturn]] void fail(const QString &path, const QString &reason)
+[[noreturn]] void fail(const QString &heading, const QString &path, const QString &reason)
 {
-    throw Error(
-        QStringLiteral("Die Mitschrift wurde nicht gespeichert:\n%1\n%2").arg(QDir::toNativeSeparators(path), reason));
+    throw Error(heading + QStringLiteral("\n%1\n%2").arg(QDir::toNativeSeparators(path), reason));
 }
 
 } // namespace
@@ -156,23 +155,23 @@ QByteArray transcriptHtml(const Transcript &transcript, const QString &indexName
     return html.bytes();
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
+void writeFile(const QString &path, const QByteArray &bytes, const QString &heading)
 {
     const QFileInfo info(path);
     if (info.exists() && !(info.permissions() & QFileDevice::WriteOwner))
-        fail(path, QStringLiteral("Die Datei ist schreibgeschützt."));
+        fail(heading, path, QStringLiteral("Die Datei ist schreibgeschützt."));
     QSaveFile file(path);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly))
-        fail(path, failureReason(info.dir().exists() ? (errno ? errno : EACCES) : ENOENT));
+        fail(heading, path, failureReason(info.dir().exists() ? (errno ? errno : EACCES) : ENOENT));
     if (file.write(bytes) != bytes.size()) {
         const int error = errno;
         file.cancelWriting();
-        fail(path, failureReason(error ? error : ENOSPC));
+        fail(heading, path, failureReason(error ? error : ENOSPC));
     }
     errno = 0;
     if (!file.commit())
-        fail(path, failureReason(errno ? errno : EACCES));
+        fail(heading, path, failureReason(errno ? errno : EACCES));
 }
 
 } // namespace zm::transcript

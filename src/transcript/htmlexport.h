@@ -32,7 +32,9 @@ QByteArray cellBytes(const QString &text);
 
 // Writes the bytes to `path`; an existing file is replaced only once the new
 // one is complete, so a failed save leaves the old file (or none) behind.
-// Throws zm::Error with a German text that says what went wrong.
-void writeFile(const QString &path, const QByteArray &bytes);
+// Throws zm::Error with a German text that says what went wrong: `heading`,
+// the file and the reason, one a line.
+void writeFile(const QString &path, const QByteArray &bytes,
+               const QString &heading = QStringLiteral("Die Mitschrift wurde nicht gespeichert:"));
 
 } // namespace zm::transcript

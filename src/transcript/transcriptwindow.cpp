@@ -10,9 +10,12 @@
 #include "common/messages.h"
 #include "common/widgetstyle.h"
 #include "common/windowprint.h"
+#include "langindex/essaygrade.h"
 #include "langindex/essaywindow.h"
+#include "transcript/csvexport.h"
 #include "transcript/htmlexport.h"
 #include "transcript/namewindow.h"
+#include "transcript/statistics.h"
 #include "transcript/tableread.h"
 
 #include <QAbstractTableModel>
@@ -21,6 +24,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTableWidget>
 
 namespace zm::transcript {
 
@@ -69,6 +73,13 @@ const QString NoTable = QStringLiteral("Hier gibts wohl kein WinWord? Brauche ic
 constexpr int Margin = 8;
 constexpr int VisibleRows = 20;
 constexpr int GridHeight = (VisibleRows + 1) * tr::RowHeight + 2;
+constexpr int ButtonWidth = 188;
+constexpr int ButtonStep = 196;
+constexpr int ButtonHeight = 28;
+// The grade distribution: a heading row of grades over one row of counts.
+constexpr int CountCaptionWidth = 60;
+constexpr int GradeWidth = 32;
+constexpr int DistributionHeight = 2 * tr::RowHeight + 2;
 
 } // namespace
 
@@ -78,7 +89,8 @@ TForm17::TForm17(QWidget *parent)
     setObjectName(QStringLiteral("Form17"));
     const int top = Margin + 24;
     const int buttonsTop = top + GridHeight + 30;
-    setFixedSize(tr::GridWidth + 2 * Margin, buttonsTop + 28 + Margin);
+    const int statisticsTop = buttonsTop + ButtonHeight + 12;
+    setFixedSize(tr::GridWidth + 2 * Margin, statisticsTop + DistributionHeight + 6 + 20 + Margin);
 
     Label1 = zm::ui::makeLabel(this, QStringLiteral("Label1"), printTitle(), QRect(Margin, Margin, 400, 20));
     zm::ui::setBold(Label1);
@@ -88,22 +100,26 @@ TForm17::TForm17(QWidget *parent)
                                QStringLiteral("Nur gespeicherte Dateien kannst du mit Word bearbeiten."),
                                QRect(Margin, top + GridHeight + 4, 500, 22));
 
-    const auto button = [this, buttonsTop](const char *name, const char *caption, int slot) {
+    const auto button = [this](const char *name, const char *caption, int slot, int y) {
         return zm::ui::makeButton(this, QString::fromLatin1(name), QString::fromUtf8(caption),
-                                  QRect(Margin + slot * 196, buttonsTop, 188, 28));
+                                  QRect(Margin + slot * ButtonStep, y, ButtonWidth, ButtonHeight));
     };
-    Button1 = button("Button1", "drucken", 0);
+    Button1 = button("Button1", "drucken", 0, buttonsTop);
     Button1->setToolTip(QStringLiteral("... oder lieber speichern?"));
-    Button3 = button("Button3", "speichern", 1);
-    Button4 = button("Button4", "doc öffnen", 2);
-    Button5 = button("Button5", "zurück", 3);
+    Button3 = button("Button3", "speichern", 1, buttonsTop);
+    Button4 = button("Button4", "doc öffnen", 2, buttonsTop);
+    Button5 = button("Button5", "zurück", 3, buttonsTop);
     Button2 = zm::ui::makeHiddenButton(this, QStringLiteral("Button2"));
+    buildStatistics(statisticsTop);
+    ButtonCsv = button("ButtonCsv", "CSV speichern…", 3, statisticsTop + (DistributionHeight - ButtonHeight) / 2);
 
     zm::ui::onClicked(Button1, this, [this] { Button1Click(); });
     zm::ui::onClicked(Button2, this, [this] { Button2Click(); });
     zm::ui::onClicked(Button3, this, [this] { Button3Click(); });
     zm::ui::onClicked(Button4, this, [this] { Button4Click(); });
     zm::ui::onClicked(Button5, this, [this] { Button5Click(); });
+    zm::ui::onClicked(ButtonCsv, this, [this] { ButtonCsvClick(); });
+    refreshGrid();
 
     setWindowTitle(printTitle());
     zm::ui::centreOnScreen(this);
@@ -152,6 +168,43 @@ void TForm17::buildGrid()
     StringGrid1->viewport()->setToolTip(GridHint);
 }
 
+void TForm17::buildStatistics(int top)
+{
+    const QStringList grades = zm::langindex::EssayGrade::gradeTexts();
+    Notenspiegel = new QTableWidget(1, static_cast<int>(grades.size()), this);
+    Notenspiegel->setObjectName(QStringLiteral("Notenspiegel"));
+    Notenspiegel->setHorizontalHeaderLabels(grades);
+    Notenspiegel->setVerticalHeaderLabels({QStringLiteral("Anzahl")});
+    for (int column = 0; column < Notenspiegel->columnCount(); ++column) {
+        auto *count = new QTableWidgetItem;
+        count->setFlags(Qt::ItemIsEnabled);
+        count->setTextAlignment(Qt::AlignCenter);
+        Notenspiegel->setItem(0, column, count);
+        Notenspiegel->setColumnWidth(column, GradeWidth);
+    }
+    QHeaderView *heading = Notenspiegel->horizontalHeader();
+    heading->setFixedHeight(tr::RowHeight);
+    heading->setMinimumSectionSize(1);
+    heading->setSectionResizeMode(QHeaderView::Fixed);
+    heading->setHighlightSections(false);
+    QHeaderView *caption = Notenspiegel->verticalHeader();
+    caption->setFixedWidth(CountCaptionWidth);
+    caption->setMinimumSectionSize(1);
+    caption->setDefaultSectionSize(tr::RowHeight);
+    caption->setSectionResizeMode(QHeaderView::Fixed);
+    caption->setHighlightSections(false);
+    Notenspiegel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Notenspiegel->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Notenspiegel->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Notenspiegel->setSelectionMode(QAbstractItemView::NoSelection);
+    Notenspiegel->setFocusPolicy(Qt::NoFocus);
+    Notenspiegel->setGeometry(Margin, top, CountCaptionWidth + Notenspiegel->columnCount() * GradeWidth + 2,
+                              DistributionHeight);
+
+    Durchschnitt = zm::ui::makeLabel(this, QStringLiteral("Durchschnitt"), QString(),
+                                     QRect(Margin, top + DistributionHeight + 6, Notenspiegel->width(), 20));
+}
+
 QString TForm17::cell(int column, int row) const
 {
     return m_transcript.cell(column, row);
@@ -165,6 +218,10 @@ QString TForm17::printTitle()
 void TForm17::refreshGrid()
 {
     m_model->refresh();
+    const tr::Statistics statistics = tr::statisticsOf(m_transcript);
+    for (int column = 0; column < Notenspiegel->columnCount(); ++column)
+        Notenspiegel->item(0, column)->setText(QString::number(statistics.gradeCounts.value(column)));
+    Durchschnitt->setText(tr::averageText(statistics));
 }
 
 void TForm17::Button1Click()
@@ -261,6 +318,20 @@ void TForm17::Button4Click()
 void TForm17::Button5Click()
 {
     hide();
+}
+
+// A copy for a spreadsheet: the rows stay waiting to be saved as a transcript.
+// A failed write reaches the general error report and leaves the old file.
+void TForm17::ButtonCsvClick()
+{
+    zm::ui::FileRequest request;
+    request.kind = zm::ui::FileRequest::Kind::Save;
+    request.folder = zm::app::dataFolder();
+    request.filters = {QStringLiteral("CSV-Datei (*.csv)")};
+    request.defaultSuffix = QStringLiteral("csv");
+    const QString path = zm::ui::chooseFile(request);
+    if (!path.isEmpty())
+        tr::writeFile(path, tr::transcriptCsv(m_transcript), QStringLiteral("Die CSV-Datei wurde nicht gespeichert:"));
 }
 
 bool TForm17::mayEnd()

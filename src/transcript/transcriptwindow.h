@@ -7,6 +7,7 @@
 class QLabel;
 class QPushButton;
 class QTableView;
+class QTableWidget;
 
 namespace zm::transcript {
 class GridModel;
@@ -14,7 +15,9 @@ class GridModel;
 
 // The transcript "Ausdruck vom …": one row per student graded with
 // "Ergebnisse mitschreiben" on. It prints its window, saves the grid as an
-// HTML text and reads the first table of a document back into the grid.
+// HTML text or as CSV and reads the first table of a document back into the
+// grid. Below the buttons it shows the grade distribution and the average
+// final score of its rows.
 class TForm17 : public QWidget
 {
     Q_OBJECT
@@ -26,11 +29,12 @@ public:
     QString cell(int column, int row) const;
     bool hasUnsavedRows() const { return m_transcript.hasUnsavedRows(); }
 
-    void Button1Click(); // "drucken"
-    void Button2Click(); // adds the graded student (the name window clicks it)
-    void Button3Click(); // "speichern"
-    void Button4Click(); // "doc öffnen"
-    void Button5Click(); // "zurück"
+    void Button1Click();   // "drucken"
+    void Button2Click();   // adds the graded student (the name window clicks it)
+    void Button3Click();   // "speichern"
+    void Button4Click();   // "doc öffnen"
+    void Button5Click();   // "zurück"
+    void ButtonCsvClick(); // "CSV speichern…"
 
     // Saves as "speichern" does. False when the dialog was cancelled or the
     // write failed (the failure has been reported then).
@@ -50,9 +54,13 @@ public:
     QPushButton *Button3 = nullptr;
     QPushButton *Button4 = nullptr;
     QPushButton *Button5 = nullptr;
+    QPushButton *ButtonCsv = nullptr;
+    QTableWidget *Notenspiegel = nullptr; // one column per grade, "1 +" … "6"
+    QLabel *Durchschnitt = nullptr;
 
 private:
     void buildGrid();
+    void buildStatistics(int top);
     void refreshGrid();
 
     zm::transcript::Transcript m_transcript;

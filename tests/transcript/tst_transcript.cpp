@@ -1,4 +1,7 @@
+#include "langindex/essaygrade.h"
+#include "transcript/csvexport.h"
 #include "transcript/htmlexport.h"
+#include "transcript/statistics.h"
 #include "transcript/tableread.h"
 #include "transcript/transcript.h"
 
@@ -7,6 +10,10 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -192,6 +199,113 @@ private slots:
         } catch (const transcript::TableReadError &e) {
             QCOMPARE(e.text(), reason);
         }
+    }
+
+    // The last column from row 0 down: a title row never counts, the grade
+    // counts as written, the score when it is a number; the mean is rounded
+    // once, halves to even.
+    void statistics_data()
+    {
+        QTest::addColumn<QStringList>("totals");
+        QTest::addColumn<QStringList>("counts");
+        QTest::addColumn<QString>("average");
+        const QString lead = "Durchschnitt der Gesamtpunkte: ";
+        // clang-format off
+        QTest::newRow("no rows") << QStringList{"Gesamtpkt./Note:"} << QStringList{}
+                                 << lead + "noch keine Einträge";
+        QTest::newRow("a class") << QStringList{"15,0 / 1 +", "9,5 / 2 -", "11,3 / 2 +", "8,1 / 3", "9,5 / 2 -"}
+                                 << QStringList{"2 +:1", "2 -:2", "3:1"} << lead + "9,6 (4 Arbeiten)";
+        QTest::newRow("odd rows") << QStringList{"", "16,0 / 1 +", "-0,5 / 6", "abc / 2 -", " / ", "7/5-", "x / 7"}
+                                  << QStringList{"1 +:1", "2 -:1", "5 -:1", "6:1"} << lead + "7,5 (3 Arbeiten)";
+        QTest::newRow("half to even") << QStringList{"", "9,2 / 3 +", "9,3 / 3 +"}
+                                      << QStringList{"3 +:2"} << lead + "9,2 (2 Arbeiten)";
+        QTest::newRow("one paper") << QStringList{"", "4 / 4"} << QStringList{"4:1"} << lead + "4,0 (1 Arbeit)";
+        // clang-format on
+    }
+    void statistics()
+    {
+        QFETCH(QStringList, totals);
+        QFETCH(QStringList, counts);
+        QFETCH(QString, average);
+        QList<QStringList> table;
+        for (const QString &total : totals)
+            table << QStringList{"Name", "", "", "", "", "", "", total};
+        Transcript t;
+        t.putTable(table);
+        const transcript::Statistics got = transcript::statisticsOf(t);
+        const QStringList grades = langindex::EssayGrade::gradeTexts();
+        QCOMPARE(got.gradeCounts.size(), grades.size());
+        QStringList nonZero;
+        for (int i = 0; i < grades.size(); ++i) {
+            if (got.gradeCounts[i])
+                nonZero << grades[i] + ':' + QString::number(got.gradeCounts[i]);
+        }
+        QCOMPARE(nonZero, counts);
+        QCOMPARE(transcript::averageText(got), average);
+    }
+
+    // Texts a spreadsheet would run as a formula get an apostrophe, plain
+    // numbers stay numbers; ";", quotes and line breaks are quoted.
+    void csvCells_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("cell");
+        // clang-format off
+        QTest::newRow("formula")         << "=SUMME(A1)"  << "'=SUMME(A1)";
+        QTest::newRow("minus")           << "-A1+1"       << "'-A1+1";
+        QTest::newRow("at")              << "@SUMME(A1)"  << "'@SUMME(A1)";
+        QTest::newRow("tab")             << "\tx"         << "'\tx";
+        QTest::newRow("CR")              << "\rx"         << "\"'\rx\"";
+        QTest::newRow("plus")            << "+A1"         << "'+A1";
+        QTest::newRow("minus, exponent") << "-3E5"        << "'-3E5";
+        QTest::newRow("negative")        << "-3"          << "-3";
+        QTest::newRow("negative, comma") << "-3,5"        << "-3,5";
+        QTest::newRow("semicolon")       << "Meier; Anna" << "\"Meier; Anna\"";
+        QTest::newRow("quotes")          << "Der \"Boss\""  << "\"Der \"\"Boss\"\"\"";
+        QTest::newRow("line break")      << "a\nb"        << "\"a\nb\"";
+        // clang-format on
+    }
+    void csvCells()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, cell);
+        QCOMPARE(transcript::csvCell(text), cell);
+    }
+
+    // A spreadsheet's reader gets the grid's cells back (guarded ones with
+    // their apostrophe); empty rows are left out.
+    void csvReadsBack()
+    {
+        Transcript t;
+        t.addRow({"Meier; Anna", "250", "5", "2,00", "11", "10", "10,50", "9,5 / 2 -"});
+        t.addRow({"Der \"Boss\"", "-3", "-3,5", "", "", "", "", ""});
+        t.addRow({"=SUMME(A1)", "Ayşe Doğan"});
+        const QByteArray csv = transcript::transcriptCsv(t);
+        QVERIFY(csv.startsWith("\xEF\xBB\xBF"));
+        QCOMPARE(csv.count("\r\n"), 4);
+        QCOMPARE(csv.count('\n'), 4);
+
+        if (QStandardPaths::findExecutable("python3").isEmpty())
+            QSKIP("python3 is not installed: no CSV reader to read the file back");
+        QTemporaryDir dir;
+        QFile file(dir.filePath("liste.csv"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(csv);
+        file.close();
+        QProcess python;
+        python.start("python3", {"-c",
+                                 "import csv, json, sys\n"
+                                 "with open(sys.argv[1], newline='', encoding='utf-8-sig') as f:\n"
+                                 "    print(json.dumps(list(csv.reader(f, delimiter=';'))))\n",
+                                 file.fileName()});
+        QVERIFY(python.waitForFinished(30000));
+        QCOMPARE(python.exitCode(), 0);
+        QList<QStringList> rows;
+        for (const QJsonValue &r : QJsonDocument::fromJson(python.readAllStandardOutput()).array())
+            rows << r.toVariant().toStringList();
+        QStringList guarded = row(t, 3);
+        guarded[0] = "'=SUMME(A1)";
+        QCOMPARE(rows, (QList<QStringList>{row(t, 0), row(t, 1), row(t, 2), guarded}));
     }
 
     // A failed write says why and leaves what was there.

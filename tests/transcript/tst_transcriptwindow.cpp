@@ -1,6 +1,7 @@
 #include "app/forms.h"
 #include "app/mainmenu.h"
 #include "common/clock.h"
+#include "langindex/essaygrade.h"
 #include "langindex/essaywindow.h"
 #include "transcript/namewindow.h"
 #include "transcript/transcriptwindow.h"
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -253,6 +255,65 @@ private slots:
         QVERIFY(program.fileRequests[0].filters.isEmpty());
         QCOMPARE(boxes(), QStringList{shown});
         QCOMPARE(row(0), row0);
+    }
+
+    // The grade distribution and the average follow every row and every table
+    // read back. "CSV speichern…" writes through the save dialog; the rows stay
+    // waiting to be saved as a transcript, and a failed write leaves the file.
+    void statisticsAndCsv()
+    {
+        const auto *distribution = transcript()->findChild<QTableWidget *>("Notenspiegel");
+        const auto *average = transcript()->findChild<QLabel *>("Durchschnitt");
+        QVERIFY(distribution && average);
+        const QStringList grades = langindex::EssayGrade::gradeTexts();
+        QCOMPARE(distribution->columnCount(), grades.size());
+        for (int c = 0; c < grades.size(); ++c)
+            QCOMPARE(distribution->horizontalHeaderItem(c)->text(), grades[c]);
+        const auto counts = [&] {
+            QStringList out;
+            for (int c = 0; c < grades.size(); ++c) {
+                if (distribution->item(0, c)->text() != "0")
+                    out << grades[c] + ':' + distribution->item(0, c)->text();
+            }
+            return out;
+        };
+        QCOMPARE(counts(), QStringList());
+        QCOMPARE(average->text(), QString("Durchschnitt der Gesamtpunkte: noch keine Einträge"));
+
+        gradeOneStudent();
+        finish("Anna"); // 9,5 / 2 -
+        essay()->Edit4->setText("14");
+        essay()->Button3->click();
+        finish("=SUMME(A1)"); // 11,5 / 2 +
+        QCOMPARE(counts(), QStringList({"2 +:1", "2 -:1"}));
+        QCOMPARE(average->text(), QString("Durchschnitt der Gesamtpunkte: 10,5 (2 Arbeiten)"));
+
+        QTemporaryDir dir;
+        program.fileAnswer = dir.filePath("liste.csv");
+        transcript()->findChild<QPushButton *>("ButtonCsv")->click();
+        QCOMPARE(program.fileRequests.size(), 1);
+        QCOMPARE(program.fileRequests[0].kind, ui::FileRequest::Kind::Save);
+        QCOMPARE(program.fileRequests[0].folder, home + "/Zensomat");
+        QCOMPARE(program.fileRequests[0].filters, QStringList{"CSV-Datei (*.csv)"});
+        QCOMPARE(program.fileRequests[0].defaultSuffix, QString("csv"));
+        const QByteArray csv = fileBytes(program.fileAnswer);
+        QVERIFY(csv.startsWith("\xEF\xBB\xBFName:;Wortzahl:;"));
+        QVERIFY(csv.endsWith("\r\n'=SUMME(A1);;;;14;10;10,50;11,5 / 2 +\r\n"));
+        QVERIFY(transcript()->hasUnsavedRows());
+        QCOMPARE(essay()->transcriptPending, 1);
+        QVERIFY(boxes().isEmpty());
+
+        QFile::setPermissions(program.fileAnswer, QFileDevice::ReadOwner);
+        transcript()->findChild<QPushButton *>("ButtonCsv")->click();
+        QCOMPARE(program.recorder.criticalCount(), 1);
+        QVERIFY(boxes()[0].startsWith("Die CSV-Datei wurde nicht gespeichert:\n"));
+        QCOMPARE(fileBytes(program.fileAnswer), csv);
+
+        // tests/data/transcript.doc: 9,5 / 2 -, 11,3 / 2 + and 8,1 / 3 below its title and heading rows.
+        program.fileAnswer = qEnvironmentVariable("ZENSOMAT_TEST_DATA") + "/transcript.doc";
+        transcript()->Button4->click();
+        QCOMPARE(counts(), QStringList({"2 +:1", "2 -:1", "3:1"}));
+        QCOMPARE(average->text(), QString("Durchschnitt der Gesamtpunkte: 9,6 (3 Arbeiten)"));
     }
 
     // The note first, then the window's image fitted to one page.
