@@ -326,6 +326,9 @@ void TForm14::Button5Click()
     printer->setDocName(windowTitle());
     RichEdit1->print(printer.get());
     RichEdit1->hide();
+    // QTextEdit::print says nothing when the job fails; the printer's state tells.
+    if (printer->printerState() == QPrinter::Error || printer->printerState() == QPrinter::Aborted)
+        throw zm::Error(QStringLiteral("Der Druckauftrag ist fehlgeschlagen."));
 }
 
 void TForm14::Button6Click()
