@@ -47,8 +47,9 @@ public:
 class IoError : public Error
 {
 public:
-    explicit IoError(int code)
-        : Error(QStringLiteral("E/A-Fehler %1").arg(code))
+    // `detail` (the file and the cause) follows the number on lines of its own.
+    explicit IoError(int code, const QString &detail = QString())
+        : Error(QStringLiteral("E/A-Fehler %1").arg(code) + (detail.isEmpty() ? QString() : QLatin1Char('\n') + detail))
         , m_code(code)
     {
     }

@@ -1,12 +1,11 @@
 #include "common/ownvalues.h"
 
 #include "common/errors.h"
-#include "platform/filesync.h"
+#include "common/filewriter.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <array>
 #include <cerrno>
@@ -127,54 +126,15 @@ int ioErrorCode(int posixErrno)
     }
 }
 
-namespace {
-
-// A file whose owner may not write to it counts as read-only, for every user
-// (the administrator included), as with the read-only attribute.
-bool isReadOnlyFile(const QString &path)
-{
-    const QFileInfo info(path);
-    return info.exists() && !(info.permissions() & QFileDevice::WriteOwner);
-}
-
-[[noreturn]] void raiseFor(const QString &path, int fallbackErrno)
-{
-    const QFileInfo info(path);
-    if (!info.dir().exists())
-        throw IoError(3);
-    if (isReadOnlyFile(path))
-        throw IoError(5);
-    throw IoError(ioErrorCode(fallbackErrno));
-}
-
-} // namespace
-
 void write(const QString &path, const QStringList &lines)
 {
-    // An existing read-only file stays untouched.
-    if (isReadOnlyFile(path))
-        throw IoError(5);
-    QSaveFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly))
-        raiseFor(path, errno ? errno : EACCES);
-    const QByteArray bytes = encode(lines);
-    // write() only fills Qt's buffer; a full disk shows when the buffer is
-    // flushed and, on file systems that allocate late, when the data is
-    // synced. commit() would replace the old file even after a failed
-    // flush, so both are checked first and the new file is dropped on failure.
-    errno = 0;
-    const bool written = file.write(bytes) == bytes.size() && zm::platform::syncToDisk(file);
-    if (!written || file.error() != QFileDevice::NoError) {
-        int err = errno;
-        if (file.error() == QFileDevice::ResourceError)
-            err = ENOSPC;
-        file.cancelWriting();
-        raiseFor(path, err ? err : ENOSPC);
+    try {
+        zm::files::writeFile(path, encode(lines), QString());
+    } catch (const zm::files::WriteError &error) {
+        // The report shows the I/O error number first, then the file and the cause.
+        const int code = ioErrorCode(error.systemError());
+        throw IoError(code, error.text());
     }
-    errno = 0;
-    if (!file.commit())
-        raiseFor(path, errno ? errno : EACCES);
 }
 
 QString pathInFolder(const QString &folder, const QString &fileName)

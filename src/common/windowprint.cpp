@@ -1,9 +1,12 @@
 #include "common/windowprint.h"
 
 #include "common/errors.h"
+#include "common/filewriter.h"
 #include "common/messages.h"
 #include "common/printqueue.h"
 
+#include <QBuffer>
+#include <QDir>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -11,7 +14,6 @@
 #include <QPixmap>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
 #include <QTextDocument>
 #include <QWidget>
 
@@ -109,28 +111,26 @@ void printWindowImage(QWidget *window, PrintScale scale, QPrinter &printer)
 
 void saveWindowImageAsPdf(QWidget *window, PrintScale scale, const QString &path)
 {
-    const QString failed = QStringLiteral("Die PDF-Datei \"%1\" konnte nicht geschrieben werden.").arg(path);
-    // The old file stays until the new one is complete.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw zm::Error(failed);
+    const QString heading = QStringLiteral("Die PDF-Datei wurde nicht gespeichert:");
+    // The whole PDF is made in memory; only a complete one goes to the disk,
+    // through the writer that keeps the old file on any failure.
+    QByteArray bytes;
     {
-        QPdfWriter pdf(&file);
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
         pdf.setTitle(jobName(window));
         pdf.setCreator(zm::ui::applicationTitle());
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         pdf.setResolution(300);
         QPainter painter;
-        if (!painter.begin(&pdf)) {
-            file.cancelWriting();
-            throw zm::Error(failed);
-        }
+        if (!painter.begin(&pdf))
+            throw zm::Error(heading + QLatin1Char('\n') + QDir::toNativeSeparators(path));
         drawWindowImage(painter, window, scale, pdf);
         painter.end();
     }
-    if (file.error() != QFileDevice::NoError || !file.flush() || !file.commit())
-        throw zm::Error(failed);
+    zm::files::writeFile(path, bytes, heading);
 }
 
 std::unique_ptr<QPrinter> choosePrinter(QWidget *parent)

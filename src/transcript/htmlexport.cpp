@@ -5,11 +5,6 @@
 #include "common/ownvalues.h"
 #include "transcript/transcript.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QSaveFile>
-
-#include <cerrno>
 
 namespace zm::transcript {
 
@@ -74,27 +69,6 @@ private:
     QByteArray m_bytes;
 };
 
-QString failureReason(int error)
-{
-    switch (error) {
-    case ENOENT:
-        return QStringLiteral("Den Ordner gibt es nicht.");
-    case EACCES:
-    case EPERM:
-    case EROFS:
-        return QStringLiteral("Dort darf nicht geschrieben werden.");
-    case ENOSPC:
-        return QStringLiteral("Der Datenträger ist voll.");
-    default:
-        return QStringLiteral("E/A-Fehler %1").arg(ownvalues::ioErrorCode(error));
-    }
-}
-
-[[noreturn]] void fail(const QString &heading, const QString &path, const QString &reason)
-{
-    throw Error(heading + QStringLiteral("\n%1\n%2").arg(QDir::toNativeSeparators(path), reason));
-}
-
 } // namespace
 
 QByteArray cellBytes(const QString &text)
@@ -153,25 +127,6 @@ QByteArray transcriptHtml(const Transcript &transcript, const QString &indexName
     html.line("</body>");
     html.line("</html>");
     return html.bytes();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes, const QString &heading)
-{
-    const QFileInfo info(path);
-    if (info.exists() && !(info.permissions() & QFileDevice::WriteOwner))
-        fail(heading, path, QStringLiteral("Die Datei ist schreibgeschützt."));
-    QSaveFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly))
-        fail(heading, path, failureReason(info.dir().exists() ? (errno ? errno : EACCES) : ENOENT));
-    if (file.write(bytes) != bytes.size()) {
-        const int error = errno;
-        file.cancelWriting();
-        fail(heading, path, failureReason(error ? error : ENOSPC));
-    }
-    errno = 0;
-    if (!file.commit())
-        fail(heading, path, failureReason(errno ? errno : EACCES));
 }
 
 } // namespace zm::transcript

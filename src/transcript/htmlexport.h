@@ -30,11 +30,4 @@ QByteArray transcriptHtml(const Transcript &transcript, const QString &indexName
 // A cell text as the file holds it: escaped, in Windows-1252.
 QByteArray cellBytes(const QString &text);
 
-// Writes the bytes to `path`; an existing file is replaced only once the new
-// one is complete, so a failed save leaves the old file (or none) behind.
-// Throws zm::Error with a German text that says what went wrong: `heading`,
-// the file and the reason, one a line.
-void writeFile(const QString &path, const QByteArray &bytes,
-               const QString &heading = QStringLiteral("Die Mitschrift wurde nicht gespeichert:"));
-
 } // namespace zm::transcript

@@ -7,6 +7,7 @@
 #include "common/controls.h"
 #include "common/errorreport.h"
 #include "common/filedialogs.h"
+#include "common/filewriter.h"
 #include "common/messages.h"
 #include "common/widgetstyle.h"
 #include "common/windowprint.h"
@@ -286,7 +287,8 @@ bool TForm17::save()
         return false;
     }
     try {
-        tr::writeFile(path, tr::transcriptHtml(m_transcript, m_indexName, zm::clock::now()));
+        zm::files::writeFile(path, tr::transcriptHtml(m_transcript, m_indexName, zm::clock::now()),
+                            QStringLiteral("Die Mitschrift wurde nicht gespeichert:"));
     } catch (const zm::Error &error) {
         keepPending();
         zm::ui::reportError(error.text());
@@ -331,7 +333,8 @@ void TForm17::ButtonCsvClick()
     request.defaultSuffix = QStringLiteral("csv");
     const QString path = zm::ui::chooseFile(request);
     if (!path.isEmpty())
-        tr::writeFile(path, tr::transcriptCsv(m_transcript), QStringLiteral("Die CSV-Datei wurde nicht gespeichert:"));
+        zm::files::writeFile(path, tr::transcriptCsv(m_transcript),
+                             QStringLiteral("Die CSV-Datei wurde nicht gespeichert:"));
 }
 
 bool TForm17::mayEnd()

@@ -1,3 +1,4 @@
+#include "common/filewriter.h"
 #include "langindex/essaygrade.h"
 #include "transcript/csvexport.h"
 #include "transcript/htmlexport.h"
@@ -313,11 +314,11 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("liste.html");
-        transcript::writeFile(path, "alt");
+        files::writeFile(path, "alt", "Die Mitschrift wurde nicht gespeichert:");
         QFile::setPermissions(path, QFileDevice::ReadOwner);
         for (const QString &target : {path, dir.filePath("fehlt/liste.html")}) {
             try {
-                transcript::writeFile(target, "neu");
+                files::writeFile(target, "neu", "Die Mitschrift wurde nicht gespeichert:");
                 QFAIL("no error");
             } catch (const Error &e) {
                 QVERIFY2(e.text().startsWith("Die Mitschrift wurde nicht gespeichert:\n"), qPrintable(e.text()));
