@@ -1,9 +1,12 @@
-// Saving own values on a really full file system: the data folder is a tiny
-// tmpfs, filled up before the save. The mount lives in a mount namespace of
+// Saving every kind of file on a really full file system: the data folder is
+// a tiny tmpfs, filled up (or nearly) before the save. The mount lives in a mount namespace of
 // this test process alone, so it never shows outside and dies with the
 // process even when the test crashes; it is unmounted at the end all the same.
 
 #include "app/forms.h"
+#include "common/errorreport.h"
+#include "common/windowprint.h"
+#include "transcript/transcriptwindow.h"
 
 #include "support/gui.h"
 #include "support/testmain.h"
@@ -13,9 +16,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cerrno>
+#include <functional>
 #include <cstring>
 
 #if defined(Q_OS_LINUX)
@@ -73,8 +78,9 @@ class TestFullDisk : public QObject
     QString folder = qEnvironmentVariable("HOME") + QStringLiteral("/Zensomat");
     bool mounted = false;
 
-    // Writes blocks until the file system refuses: afterwards not one page is free.
-    void fillUp() const
+    // Writes blocks until the file system refuses, then gives `keepFree`
+    // bytes back; with none, not one page is free.
+    void fillUp(qint64 keepFree = 0) const
     {
         QFile filler(folder + QStringLiteral("/filler"));
         QVERIFY(filler.open(QIODevice::WriteOnly));
@@ -82,6 +88,17 @@ class TestFullDisk : public QObject
         while (filler.write(block) == block.size() && filler.flush()) {
         }
         QCOMPARE(filler.error(), QFileDevice::ResourceError);
+        filler.close();
+        if (keepFree > 0)
+            QVERIFY(filler.resize(qMax<qint64>(0, filler.size() - keepFree)));
+    }
+
+    static QByteArray stripPdf()
+    {
+        QTemporaryDir elsewhere;
+        const QString path = elsewhere.filePath(QStringLiteral("probe.pdf"));
+        print::saveWindowImageAsPdf(app::window(QStringLiteral("Form3")), print::PrintScale::Proportional, path);
+        return readAll(path);
     }
 
 private slots:
@@ -91,7 +108,7 @@ private slots:
             QSKIP(qPrintable(mountFailure));
         QVERIFY(QDir().mkpath(folder));
 #if defined(Q_OS_LINUX)
-        if (mount("tmpfs", folder.toLocal8Bit().constData(), "tmpfs", 0, "size=64k,mode=0700") != 0)
+        if (mount("tmpfs", folder.toLocal8Bit().constData(), "tmpfs", 0, "size=512k,mode=0700") != 0)
             QSKIP(qPrintable(errnoText("mounting a tmpfs")));
         mounted = true;
 #endif
@@ -111,28 +128,30 @@ private slots:
             QFile::remove(folder + QLatin1Char('/') + entry);
     }
 
-    // The save reports the disk-full error, and the teacher's old file stays
-    // byte for byte, with no half-written copy beside it; the window keeps
-    // its title and stays open.
+    // Every kind of file the program writes: the save reports the full disk
+    // in German, the teacher's old file stays byte for byte, no temporary
+    // file is left beside it, and the window stays open as it was.
     void saveOnAFullDiskKeepsTheOldFile_data()
     {
         // clang-format off
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("level");
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("saveButton");
+        QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("file");
-        QTest::newRow("eight-band ** + ***") << "Form2"  << "RadioButton3" << "ue3proz" << "Button2" << "ue8b.ini";
-        QTest::newRow("own thresholds")      << "Form16" << ""             << "Edit3"   << "Button1" << "ewert.ini";
+        QTest::addColumn<bool>("someSpaceLeft");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("own values, eight-band") << "Form2"  << "ue8b.ini"   << false << "E/A-Fehler 112\n";
+        QTest::newRow("own thresholds")         << "Form16" << "ewert.ini"  << false << "E/A-Fehler 112\n";
+        QTest::newRow("transcript")             << "html"   << "liste.doc"  << false << "Die Mitschrift wurde nicht gespeichert:\n";
+        QTest::newRow("csv")                    << "csv"    << "liste.csv"  << false << "Die CSV-Datei wurde nicht gespeichert:\n";
+        QTest::newRow("pdf, full")              << "pdf"    << "tabelle.pdf" << false << "Die PDF-Datei wurde nicht gespeichert:\n";
+        QTest::newRow("pdf, half its size free") << "pdf"   << "tabelle.pdf" << true << "Die PDF-Datei wurde nicht gespeichert:\n";
         // clang-format on
     }
     void saveOnAFullDiskKeepsTheOldFile()
     {
-        QFETCH(QString, window);
-        QFETCH(QString, level);
-        QFETCH(QString, field);
-        QFETCH(QString, saveButton);
+        QFETCH(QString, kind);
         QFETCH(QString, file);
+        QFETCH(bool, someSpaceLeft);
+        QFETCH(QString, message);
         const QString path = folder + QLatin1Char('/') + file;
         const QByteArray old = QByteArray("1,5\r\n").repeated(15);
         {
@@ -142,24 +161,52 @@ private slots:
         }
 
         program.start();
-        QWidget *w = app::window(window);
-        QVERIFY(w);
-        w->show();
-        if (!level.isEmpty())
-            test::Program::control<QRadioButton>(window, level)->click();
-        auto *edit = test::Program::control<QLineEdit>(window, field);
-        QVERIFY(edit);
-        edit->setText(QStringLiteral("12,5"));
+        QWidget *w = nullptr;
+        std::function<void()> save;
+        if (kind == QLatin1String("Form2") || kind == QLatin1String("Form16")) {
+            const bool eightBand = kind == QLatin1String("Form2");
+            w = app::window(kind);
+            QVERIFY(w);
+            w->show();
+            if (eightBand)
+                test::Program::control<QRadioButton>(kind, QStringLiteral("RadioButton3"))->click();
+            auto *edit = test::Program::control<QLineEdit>(kind, eightBand ? QStringLiteral("ue3proz") : QStringLiteral("Edit3"));
+            QVERIFY(edit);
+            edit->setText(QStringLiteral("12,5"));
+            auto *button = test::Program::control<QPushButton>(kind, eightBand ? QStringLiteral("Button2") : QStringLiteral("Button1"));
+            save = [button] { button->click(); };
+        } else if (kind == QLatin1String("pdf")) {
+            w = app::window(QStringLiteral("Form3"));
+            w->show();
+            save = [w, path] {
+                // What "Als PDF speichern…" does once the file is chosen.
+                try {
+                    print::saveWindowImageAsPdf(w, print::PrintScale::Proportional, path);
+                } catch (const Error &error) {
+                    ui::reportError(error.text());
+                }
+            };
+        } else {
+            w = app::forms().form17;
+            w->show();
+            program.fileAnswer = path;
+            auto *button = w->findChild<QPushButton *>(kind == QLatin1String("csv") ? QStringLiteral("ButtonCsv")
+                                                                                    : QStringLiteral("Button3"));
+            save = [button] { button->click(); };
+        }
         const QString title = w->windowTitle();
-        fillUp();
+        fillUp(someSpaceLeft ? stripPdf().size() / 2 : 0);
         if (QTest::currentTestFailed())
             return;
 
         program.recorder.boxes.clear();
-        test::Program::control<QPushButton>(window, saveButton)->click();
+        save();
 
         QCOMPARE(program.recorder.criticalCount(), 1);
-        QCOMPARE(program.recorder.texts().last(), QStringLiteral("E/A-Fehler 112."));
+        const QString shown = program.recorder.texts().last();
+        QVERIFY2(shown.startsWith(message), qPrintable(shown));
+        QVERIFY2(shown.contains(QStringLiteral("Der Datenträger ist voll.")), qPrintable(shown));
+        QVERIFY2(shown.contains(file), qPrintable(shown));
         QCOMPARE(readAll(path), old);
         QStringList expected{file, QStringLiteral("filler")};
         expected.sort();
