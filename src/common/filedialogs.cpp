@@ -52,6 +52,8 @@ QString chooseFile(const FileRequest &request)
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
+    if (request.chosenFilter)
+        *request.chosenFilter = dialog.selectedNameFilter();
     return dialog.selectedFiles().constFirst();
 }
 

@@ -18,6 +18,8 @@ struct FileRequest
     QStringList filters;   // "Beschreibung (*.ext)", the first one selected; empty: every file
     QString defaultSuffix; // appended to a name typed without one (saving); follows the chosen filter
     QString fileName;      // the name offered at first (saving); empty: none
+    // Where given, receives the filter entry selected when the dialog was accepted.
+    QString *chosenFilter = nullptr;
 };
 
 // Saving always asks before an existing file is replaced.

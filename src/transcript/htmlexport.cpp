@@ -5,7 +5,6 @@
 #include "common/ownvalues.h"
 #include "transcript/transcript.h"
 
-
 namespace zm::transcript {
 
 namespace {
@@ -71,6 +70,21 @@ private:
 
 } // namespace
 
+Row titleRow(const QString &indexName, const QDateTime &when)
+{
+    // Level, date and time, three empty cells, the sign and the maker.
+    return {
+        QStringLiteral("Index: ") + indexName,
+        clock::dateText(when.date()),
+        clock::timeText(when.time()),
+        QString(),
+        QString(),
+        QString(),
+        QStringLiteral("©"),
+        QStringLiteral("Velmorra"),
+    };
+}
+
 QByteArray cellBytes(const QString &text)
 {
     QByteArray out;
@@ -94,21 +108,13 @@ QByteArray transcriptHtml(const Transcript &transcript, const QString &indexName
 {
     Html html(font);
     html.line("<html>");
+    // Without this line a reader that assumes UTF-8 breaks every umlaut.
+    html.line("<head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\"></head>");
     html.line("<body>");
     html.line(TableLine + QByteArray::number(BorderNumber) + "\" width=98%\"" + QByteArray::number(GridWidth) +
               "\" height=\"" + QByteArray::number(GridWidth) + "\">");
 
-    // The title row: level, date and time, three empty cells, the sign and the maker.
-    const std::array<QString, Columns> title = {
-        QStringLiteral("Index: ") + indexName,
-        clock::dateText(when.date()),
-        clock::timeText(when.time()),
-        QString(),
-        QString(),
-        QString(),
-        QStringLiteral("©"),
-        QStringLiteral("Velmorra"),
-    };
+    const Row title = titleRow(indexName, when);
     html.line("  <tr>");
     for (int column = 0; column < Columns; ++column) {
         const QByteArray lead = column == 0 ? " " : "";

@@ -14,7 +14,7 @@
 #include "langindex/essaygrade.h"
 #include "langindex/essaywindow.h"
 #include "transcript/csvexport.h"
-#include "transcript/htmlexport.h"
+#include "transcript/documentexport.h"
 #include "transcript/namewindow.h"
 #include "transcript/statistics.h"
 #include "transcript/tableread.h"
@@ -278,8 +278,11 @@ bool TForm17::save()
     request.kind = zm::ui::FileRequest::Kind::Save;
     request.folder = zm::app::dataFolder();
     request.filters = {QStringLiteral("Ergebnismitschrift als .doc ( *.doc)"),
-                       QStringLiteral("Ergebnismitschrift als .html (*.html)")};
+                       QStringLiteral("Ergebnismitschrift als .html (*.html)"),
+                       QStringLiteral("Word-Dokument (*.docx)"), QStringLiteral("OpenDocument-Text (*.odt)")};
     request.defaultSuffix = QStringLiteral("doc");
+    QString filter;
+    request.chosenFilter = &filter;
     const QString path = zm::ui::chooseFile(request);
     // Nothing saved: whatever was waiting to be saved still is.
     if (path.isEmpty()) {
@@ -287,8 +290,10 @@ bool TForm17::save()
         return false;
     }
     try {
-        zm::files::writeFile(path, tr::transcriptHtml(m_transcript, m_indexName, zm::clock::now()),
-                            QStringLiteral("Die Mitschrift wurde nicht gespeichert:"));
+        // The typed extension decides, else the filter entry: HTML, .docx or .odt.
+        zm::files::writeFile(
+            path, tr::transcriptDocument(tr::documentType(path, filter), m_transcript, m_indexName, zm::clock::now()),
+            QStringLiteral("Die Mitschrift wurde nicht gespeichert:"));
     } catch (const zm::Error &error) {
         keepPending();
         zm::ui::reportError(error.text());

@@ -15,8 +15,8 @@ class GridModel;
 
 // The transcript "Ausdruck vom …": one row per student graded with
 // "Ergebnisse mitschreiben" on. It prints its window, saves the grid as an
-// HTML text or as CSV and reads the first table of a document back into the
-// grid. Below the buttons it shows the grade distribution and the average
+// HTML text, a .docx or an .odt document or as CSV and reads the first table
+// of a document back into the grid. Below the buttons it shows the grade distribution and the average
 // final score of its rows.
 class TForm17 : public QWidget
 {

@@ -69,13 +69,15 @@ private:
 
 // Every start of the program's windows in a test: no clock measurement, no
 // real relaunch (the requests are recorded), boxes recorded, file dialogs
-// recorded and answered with `fileAnswer` ("" cancels them).
+// recorded and answered with `fileAnswer` ("" cancels them) and, where the
+// caller asks for it, the filter entry `filterAnswer`.
 struct Program
 {
     BoxRecorder recorder;
     QList<QStringList> relaunches;
     QList<zm::ui::FileRequest> fileRequests;
     QString fileAnswer;
+    QString filterAnswer;
 
     void start()
     {
@@ -86,8 +88,11 @@ struct Program
         zm::platform::setRelaunchHook([this](const QString &, const QStringList &args) { relaunches.append(args); });
         fileRequests.clear();
         fileAnswer.clear();
+        filterAnswer.clear();
         zm::ui::setFileDialogHook([this](const zm::ui::FileRequest &request) {
             fileRequests.append(request);
+            if (request.chosenFilter)
+                *request.chosenFilter = filterAnswer;
             return fileAnswer;
         });
         zm::app::createAllWindows();

@@ -4,6 +4,7 @@
 #include "langindex/essaygrade.h"
 #include "langindex/essaywindow.h"
 #include "transcript/namewindow.h"
+#include "transcript/tableread.h"
 #include "transcript/transcriptwindow.h"
 
 #include "scales/scalestest.h"
@@ -109,7 +110,8 @@ private slots:
         QCOMPARE(program.fileRequests[0].folder, home + "/Zensomat");
         QCOMPARE(program.fileRequests[0].defaultSuffix, QString("doc"));
         QCOMPARE(program.fileRequests[0].filters,
-                 QStringList({"Ergebnismitschrift als .doc ( *.doc)", "Ergebnismitschrift als .html (*.html)"}));
+                 QStringList({"Ergebnismitschrift als .doc ( *.doc)", "Ergebnismitschrift als .html (*.html)",
+                              "Word-Dokument (*.docx)", "OpenDocument-Text (*.odt)"}));
         QCOMPARE(essay()->transcriptPending, 2);
         QVERIFY(!transcript()->hasUnsavedRows());
         const QByteArray saved = fileBytes(program.fileAnswer);
@@ -169,19 +171,52 @@ private slots:
         QCOMPARE(transcript()->cell(0, 35), QString("35"));
     }
 
-    // A cancelled or failed save leaves the result waiting to be saved.
-    void unsavedStaysPending()
+    // A cancelled save, or a failed one, leaves the result waiting to be
+    // saved and the old file as it was. Saved as any type, the transcript
+    // counts as saved; the type follows the typed extension, else the entry.
+    void savesEachType_data()
     {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<QByteArray>("marker"); // what the file holds there
+        QTest::newRow("HTML") << "liste.doc" << 0 << 0 << QByteArray("<html>\r\n<head>");
+        QTest::newRow(".docx by the entry") << "liste" << 2 << 30 << QByteArray("[Content_Types].xml");
+        QTest::newRow(".odt by the name") << "liste.odt" << 2 << 30 << QByteArray("mimetype");
+    }
+    void savesEachType()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(int, entry);
+        QFETCH(int, offset);
+        QFETCH(QByteArray, marker);
         gradeOneStudent();
-        finish("Anna");
+        finish("Jürgen Müller");
         essay()->Button9->click(); // cancelled
         QCOMPARE(essay()->transcriptPending, 1);
-        program.fileAnswer = home + "/fehlt/liste.doc";
+
+        QTemporaryDir dir;
+        program.fileAnswer = dir.filePath(fileName);
+        program.filterAnswer = program.fileRequests[0].filters[entry];
+        QFile old(program.fileAnswer);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("alt");
+        old.close();
+        QFile::setPermissions(program.fileAnswer, QFileDevice::ReadOwner);
         essay()->Button9->click();
         QCOMPARE(program.recorder.criticalCount(), 1);
         QVERIFY(boxes()[0].startsWith("Die Mitschrift wurde nicht gespeichert:\n"));
+        QCOMPARE(fileBytes(program.fileAnswer), QByteArray("alt"));
         QCOMPARE(essay()->transcriptPending, 1);
         QVERIFY(transcript()->hasUnsavedRows());
+
+        QFile::setPermissions(program.fileAnswer, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        essay()->Button9->click();
+        QCOMPARE(program.recorder.criticalCount(), 1);
+        QCOMPARE(essay()->transcriptPending, 2);
+        QVERIFY(!transcript()->hasUnsavedRows());
+        QCOMPARE(fileBytes(program.fileAnswer).mid(offset, marker.size()), marker);
+        QCOMPARE(transcript::readFirstTable(program.fileAnswer)[2][0].remove('\r'), QString("Jürgen Müller"));
     }
 
     // Ending the program (here by a restart) with rows never saved asks first.
