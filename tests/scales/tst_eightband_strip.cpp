@@ -343,10 +343,11 @@ private slots:
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::ShiftModifier, cellCentre(5, 1));
         QCOMPARE(grid->selectedItems().size(), 6);
         const QImage screen = strip->grab().toImage();
+        const auto onScreen = [&screen](QPoint p) { return screen.pixelColor(p * screen.devicePixelRatio()); };
         const QPoint origin = grid->viewport()->mapTo(strip, QPoint(0, 0));
         const QPoint selected = origin + cellRect(4, 1).topLeft() + QPoint(3, 3);
         const QPoint unselected = origin + cellRect(7, 1).topLeft() + QPoint(3, 3);
-        QVERIFY(!test::nearColour(screen.pixelColor(selected), screen.pixelColor(unselected)));
+        QVERIFY(!test::nearColour(onScreen(selected), onScreen(unselected)));
         ui::guarded([&] { ui::click(strip->Button1); });
         QCOMPARE(program.recorder.criticalCount(), 0);
         QCOMPARE(grid->selectedItems().size(), 6);
@@ -355,7 +356,7 @@ private slots:
         const QImage page = test::renderPdfPage(pdfPath, dpi);
         QVERIFY(!page.isNull());
         for (const QPoint &p : {selected, unselected, QPoint(310, 57)}) {
-            QVERIFY2(test::nearColour(page.pixelColor(p), screen.pixelColor(unselected)),
+            QVERIFY2(test::nearColour(page.pixelColor(p), onScreen(unselected)),
                      qPrintable(QStringLiteral("at %1,%2: %3").arg(p.x()).arg(p.y()).arg(page.pixelColor(p).name())));
         }
         QCOMPARE(page.pixelColor(320, 70), QColor(Qt::white));
