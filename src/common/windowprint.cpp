@@ -5,20 +5,25 @@
 #include "common/messages.h"
 #include "common/printqueue.h"
 
+#include <QAbstractItemView>
 #include <QBuffer>
 #include <QDir>
+#include <QItemSelectionModel>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPicture>
+#include <QPointer>
 #include <QPrintDialog>
-#include <QPixmap>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTextDocument>
 #include <QWidget>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <vector>
 
 namespace zm::print {
 
@@ -61,11 +66,6 @@ QSize printedSize(QSize image, int screenDpi, PrintScale scale, const PrinterMet
     return image;
 }
 
-QPixmap clientImage(QWidget *window)
-{
-    return window->grab();
-}
-
 namespace {
 
 QString jobName(const QWidget *window)
@@ -75,15 +75,81 @@ QString jobName(const QWidget *window)
     return title.isEmpty() ? app : app.isEmpty() ? title : app + QStringLiteral(" - ") + title;
 }
 
-// The window's image at the top left of a page of `device`, sized by the
-// print scale.
+// While it lives, no grid of the window shows a selected or current cell:
+// paper shows the figures, not where the teacher last clicked. The selection
+// models are changed with their signals blocked and put back exactly, so
+// neither the window's handlers nor the screen notice.
+class SelectionHidden
+{
+public:
+    explicit SelectionHidden(const QWidget *window)
+    {
+        for (const QAbstractItemView *view : window->findChildren<QAbstractItemView *>()) {
+            QItemSelectionModel *model = view->selectionModel();
+            // A table and its headers share one selection model: keep it once.
+            if (!model ||
+                std::any_of(m_saved.cbegin(), m_saved.cend(), [model](const Saved &s) { return s.model == model; }))
+                continue;
+            m_saved.push_back({model, model->selection(), model->currentIndex()});
+            const QSignalBlocker quiet(model);
+            model->clear();
+        }
+    }
+    ~SelectionHidden()
+    {
+        for (const Saved &s : m_saved) {
+            if (!s.model)
+                continue;
+            const QSignalBlocker quiet(s.model.data());
+            s.model->select(s.selection, QItemSelectionModel::ClearAndSelect);
+            s.model->setCurrentIndex(s.current, QItemSelectionModel::NoUpdate);
+        }
+    }
+    SelectionHidden(const SelectionHidden &) = delete;
+    SelectionHidden &operator=(const SelectionHidden &) = delete;
+
+private:
+    struct Saved
+    {
+        QPointer<QItemSelectionModel> model;
+        QItemSelection selection;
+        QPersistentModelIndex current;
+    };
+    std::vector<Saved> m_saved;
+};
+
+// The window's client area as paint commands: text stays text and lines stay
+// lines. Recorded in a picture first, because QWidget::render aimed at a
+// printer straight away would draw a screen-resolution pixmap. A window that
+// is not on screen is laid out by render as showing it would.
+QPicture windowPicture(QWidget *window)
+{
+    const SelectionHidden hidden(window);
+    QPicture picture;
+    QPainter painter(&picture);
+    window->render(&painter);
+    painter.end();
+    return picture;
+}
+
+// The window at the top left of a page of `device`, sized by the print scale.
 void drawWindowImage(QPainter &painter, QWidget *window, PrintScale scale, const QPaintDevice &device)
 {
-    const QPixmap image = clientImage(window);
-    const QSize imageSize = image.deviceIndependentSize().toSize();
+    const QPicture picture = windowPicture(window);
+    const QSize client = window->size();
+    if (client.isEmpty())
+        return;
     const PrinterMetrics metrics{device.logicalDpiX(), device.logicalDpiY(), QSize(device.width(), device.height())};
-    const QSize size = printedSize(imageSize, window->logicalDpiX(), scale, metrics);
-    painter.drawPixmap(QRect(QPoint(0, 0), size), image);
+    const QSize size = printedSize(client, window->logicalDpiX(), scale, metrics);
+    painter.save();
+    // Window pixels to printer dots as the print scale asks; drawPicture
+    // itself scales by the ratio of the device's resolution to the picture's,
+    // so that part is taken out again.
+    painter.setClipRect(QRect(QPoint(0, 0), size));
+    painter.scale(qreal(size.width()) * picture.logicalDpiX() / (qreal(client.width()) * device.logicalDpiX()),
+                  qreal(size.height()) * picture.logicalDpiY() / (qreal(client.height()) * device.logicalDpiY()));
+    painter.drawPicture(0, 0, picture);
+    painter.restore();
 }
 
 PrintDialogHook &printDialogHook()

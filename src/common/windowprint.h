@@ -1,14 +1,15 @@
 #pragma once
 
-// Printing a window's client image on the system's default printer as one
-// page, scaled by the window's print scale, at the top left of the page.
+// Printing a window's client area on the system's default printer as one
+// page, scaled by the window's print scale, at the top left of the page. The
+// window is painted onto the page as vectors (text stays text), whether it is
+// on screen or not, and no grid shows a selected or current cell on paper.
 
 #include <QSize>
 
 #include <functional>
 #include <memory>
 
-class QPixmap;
 class QPrinter;
 class QString;
 class QTextDocument;
@@ -36,9 +37,6 @@ struct PrinterMetrics
 
 // The image's size on the page, in printer dots.
 QSize printedSize(QSize image, int screenDpi, PrintScale scale, const PrinterMetrics &printer);
-
-// The window's client area as it looks on screen, controls and selection included.
-QPixmap clientImage(QWidget *window);
 
 // Prints the window's client image as one page on a printer that is set up
 // already. Throws zm::Error with a German text when the job cannot be started

@@ -14,8 +14,11 @@
 #include <QPrinter>
 #include <QImage>
 #include <QProcess>
+#include <QRectF>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include <memory>
@@ -66,6 +69,56 @@ inline QImage renderPdfPage(const QString &path, int dpi)
     if (!render.waitForFinished(30000) || render.exitCode() != 0)
         return {};
     return QImage(prefix + QStringLiteral(".png"));
+}
+
+// A word on a PDF page and its box in points from the page's top left.
+struct PdfWord
+{
+    QString text;
+    QRectF box;
+};
+
+// The words of the first page as pdftotext finds them; empty when that fails.
+inline QList<PdfWord> pdfWords(const QString &path)
+{
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"),
+                                             QStringLiteral("-l"), QStringLiteral("1"), path, QStringLiteral("-")});
+    if (!text.waitForFinished(20000) || text.exitCode() != 0)
+        return {};
+    static const QRegularExpression word(
+        QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    QList<PdfWord> words;
+    const QString page = QString::fromUtf8(text.readAllStandardOutput());
+    for (const QRegularExpressionMatch &m : word.globalMatch(page)) {
+        const QPointF topLeft(m.captured(1).toDouble(), m.captured(2).toDouble());
+        const QPointF bottomRight(m.captured(3).toDouble(), m.captured(4).toDouble());
+        words.append({m.captured(5), QRectF(topLeft, bottomRight)});
+    }
+    return words;
+}
+
+// Whether every blank-separated word of `text` is on the page, its centre
+// inside `cell` (window pixels at `dpi`, the window at the page's corner), at
+// a height that fits the cell.
+inline bool wordsInCell(const QList<PdfWord> &words, const QString &text, const QRect &cell, int dpi)
+{
+    const qreal toPoints = 72.0 / dpi;
+    const QRectF inPoints(cell.x() * toPoints, cell.y() * toPoints, cell.width() * toPoints, cell.height() * toPoints);
+    for (const QString &part : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const bool found = std::any_of(words.cbegin(), words.cend(), [&](const PdfWord &w) {
+            return w.text == part && inPoints.contains(w.box.center()) && w.box.height() <= inPoints.height() * 1.2 &&
+                   w.box.height() >= inPoints.height() * 0.25;
+        });
+        if (!found)
+            return false;
+    }
+    return true;
+}
+
+inline bool pdftotextAvailable()
+{
+    return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
 }
 
 inline bool popplerAvailable()

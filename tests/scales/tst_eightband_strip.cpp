@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
@@ -327,12 +328,14 @@ private slots:
         QVERIFY(strip->isVisible());
     }
 
-    // The page shows the strip as it looks, a selected range included, at
-    // its size on screen from the page's top left corner.
-    void printedPageShowsTheStripAsItLooks()
+    // The page shows the strip at its size on screen from the page's top
+    // left corner, its cells as text where the screen has them, and a
+    // selected range printed like the other cells.
+    void printedPageShowsTheStripAsText()
     {
-        if (!test::popplerAvailable())
-            QSKIP("pdfinfo/pdftoppm (poppler-utils) are needed to read the printed page");
+        if (!test::popplerAvailable() || !test::pdftotextAvailable())
+            QSKIP("pdftoppm/pdftotext (poppler-utils) are needed to read the printed page");
+        clickLevels({"RadioButton1"});
         type(calc->Punktezahl, "20");
         openStrip();
         QTableWidget *grid = strip->StringGrid1;
@@ -340,24 +343,34 @@ private slots:
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::ShiftModifier, cellCentre(5, 1));
         QCOMPARE(grid->selectedItems().size(), 6);
         const QImage screen = strip->grab().toImage();
+        const auto onScreen = [&screen](QPoint p) { return screen.pixelColor(p * screen.devicePixelRatio()); };
+        const QPoint origin = grid->viewport()->mapTo(strip, QPoint(0, 0));
+        const QPoint selected = origin + cellRect(4, 1).topLeft() + QPoint(3, 3);
+        const QPoint unselected = origin + cellRect(7, 1).topLeft() + QPoint(3, 3);
+        QVERIFY(!test::nearColour(onScreen(selected), onScreen(unselected)));
         ui::guarded([&] { ui::click(strip->Button1); });
         QCOMPARE(program.recorder.criticalCount(), 0);
-        const QImage page = test::renderPdfPage(pdfPath, strip->logicalDpiX());
+        QCOMPARE(grid->selectedItems().size(), 6);
+
+        const int dpi = strip->logicalDpiX();
+        const QImage page = test::renderPdfPage(pdfPath, dpi);
         QVERIFY(!page.isNull());
-        const QPoint origin = grid->viewport()->mapTo(strip, QPoint(0, 0));
-        // Sample the middle of a selected and of an unselected cell, and of
-        // the strip's bottom right corner; beyond the strip the page is white.
-        for (const QPoint &p : {origin + cellRect(4, 1).topLeft() + QPoint(3, 3),
-                                origin + cellRect(7, 1).topLeft() + QPoint(3, 3), QPoint(310, 57)}) {
-            QVERIFY2(test::nearColour(page.pixelColor(p), screen.pixelColor(p)),
-                     qPrintable(QStringLiteral("at %1,%2: page %3, screen %4")
-                                    .arg(p.x())
-                                    .arg(p.y())
-                                    .arg(page.pixelColor(p).name(), screen.pixelColor(p).name())));
+        for (const QPoint &p : {selected, unselected, QPoint(310, 57)}) {
+            QVERIFY2(test::nearColour(page.pixelColor(p), onScreen(unselected)),
+                     qPrintable(QStringLiteral("at %1,%2: %3").arg(p.x()).arg(p.y()).arg(page.pixelColor(p).name())));
         }
-        QVERIFY(!test::nearColour(screen.pixelColor(origin + cellRect(4, 1).topLeft() + QPoint(3, 3)),
-                                  screen.pixelColor(origin + cellRect(7, 1).topLeft() + QPoint(3, 3))));
         QCOMPARE(page.pixelColor(320, 70), QColor(Qt::white));
+
+        // Band names and minimum scores, each inside its cell.
+        const QList<test::PdfWord> words = test::pdfWords(pdfPath);
+        for (int column = 1; column < TForm3::Columns; ++column) {
+            for (int r : {0, 2}) {
+                QVERIFY2(test::wordsInCell(words, strip->cell(column, r), cellRect(column, r).translated(origin), dpi),
+                         qPrintable(strip->cell(column, r)));
+            }
+        }
+        QVERIFY(strip->cell(1, 0).startsWith("Ü 1"));
+        QVERIFY2(QFileInfo(pdfPath).size() < 40 * 1024, qPrintable(QString::number(QFileInfo(pdfPath).size())));
     }
 };
 

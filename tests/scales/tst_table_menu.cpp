@@ -94,8 +94,8 @@ private slots:
         QCOMPARE(copied->text().count("\r\n"), rows.size());
         QCOMPARE(copied->html().count("<td>"), rows.size() * rows.front().size());
 
-        if (!test::popplerAvailable())
-            QSKIP("pdfinfo/pdftoppm (poppler-utils) are needed to read the PDF back");
+        if (!test::popplerAvailable() || !test::pdftotextAvailable())
+            QSKIP("pdfinfo/pdftoppm/pdftotext (poppler-utils) are needed to read the PDF back");
         // The PDF: offered in the data folder under the window's title, one
         // page, the image at the top left corner.
         const QString pdf = qEnvironmentVariable("HOME") + "/" + window + ".pdf";
@@ -120,6 +120,16 @@ private slots:
         });
         trigger(w, "ActionPrint");
         QCOMPARE(test::pdfPageCount(printed), 1);
+        // Both put the window's words on the page as text, at the same places.
+        const QList<test::PdfWord> saved = test::pdfWords(pdf);
+        const QList<test::PdfWord> onPaper = test::pdfWords(printed);
+        QVERIFY(!saved.isEmpty());
+        QCOMPARE(onPaper.size(), saved.size());
+        for (qsizetype i = 0; i < saved.size(); ++i) {
+            QCOMPARE(onPaper[i].text, saved[i].text);
+            QVERIFY2((onPaper[i].box.topLeft() - saved[i].box.topLeft()).manhattanLength() < 1,
+                     qPrintable(saved[i].text));
+        }
         QVERIFY(w->isVisible()); // unlike the double click, the menu keeps the window open
         QVERIFY(program.recorder.boxes.isEmpty());
     }

@@ -8,8 +8,10 @@
 #include <QHeaderView>
 #include <QPainter>
 #include <QPrinterInfo>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
+#include <QVBoxLayout>
 #include <QWidget>
 
 using namespace zm;
@@ -188,6 +190,53 @@ private slots:
                                 .arg(expected.height())));
         QVERIFY(test::nearColour(page.pixelColor(1, 1), QColor(0, 0, 255)));
         QVERIFY(test::nearColour(page.pixelColor(box.center()), QColor(200, 40, 40)));
+    }
+
+    // A window that was never shown and is laid out by a layout prints all
+    // the same, as text; its grid's selected and current cells print like
+    // any other cell, and the selection is back afterwards without a signal.
+    void hiddenWindowPrintsWithoutSelection()
+    {
+        if (!test::popplerAvailable() || !test::pdftotextAvailable())
+            QSKIP("pdftoppm/pdftotext (poppler-utils) are needed to read the printed page");
+        QWidget window;
+        window.resize(240, 90);
+        auto *grid = new QTableWidget(2, 3);
+        (new QVBoxLayout(&window))->addWidget(grid);
+        QPalette pal = grid->palette();
+        pal.setColor(QPalette::Base, Fill);
+        for (const auto group : {QPalette::Active, QPalette::Inactive})
+            pal.setColor(group, QPalette::Highlight, QColor(0, 0, 128));
+        grid->setPalette(pal);
+        grid->horizontalHeader()->hide();
+        grid->verticalHeader()->hide();
+        for (int i = 0; i < 6; ++i)
+            grid->setItem(i / 3, i % 3, new QTableWidgetItem(QStringLiteral("Z%1").arg(i)));
+        grid->setCurrentCell(0, 0);
+        grid->item(0, 1)->setSelected(true);
+        grid->item(1, 2)->setSelected(true);
+        const QList<QTableWidgetItem *> selected = grid->selectedItems();
+        QSignalSpy selectionSignals(grid, &QTableWidget::itemSelectionChanged);
+        QSignalSpy currentSignals(grid, &QTableWidget::currentItemChanged);
+
+        const QString path = pdf(QStringLiteral("hidden.pdf"));
+        print::printWindowImage(&window, PrintScale::Proportional, *test::pdfPrinter(path));
+        QVERIFY(!window.isVisible());
+        QCOMPARE(grid->selectedItems(), selected);
+        QCOMPARE(grid->currentItem(), grid->item(0, 0));
+        QCOMPARE(selectionSignals.count() + currentSignals.count(), 0);
+
+        const int dpi = window.logicalDpiX();
+        const QImage page = test::renderPdfPage(path, dpi);
+        const QList<test::PdfWord> words = test::pdfWords(path);
+        for (int i = 0; i < 6; ++i) {
+            const QTableWidgetItem *item = grid->item(i / 3, i % 3);
+            const QRect cell = grid->visualItemRect(item).translated(grid->viewport()->mapTo(&window, QPoint()));
+            QVERIFY2(cell.width() > 20 && cell.bottom() < window.height(), qPrintable(item->text()));
+            QVERIFY2(test::nearColour(page.pixelColor(cell.topLeft() + QPoint(3, 3)), Fill),
+                     qPrintable(item->text() + ": " + page.pixelColor(cell.topLeft() + QPoint(3, 3)).name()));
+            QVERIFY2(test::wordsInCell(words, item->text(), cell, dpi), qPrintable(item->text()));
+        }
     }
 
     void noDefaultPrinter()
