@@ -223,7 +223,7 @@ private slots:
     }
 
     // Every restore button asks about unsaved rows before it deletes its own
-    // values; "Abbrechen" keeps the file byte for byte and the program running.
+    // values; "Abbrechen" or a cancelled save keeps the file byte for byte and the program running.
     void restoreAsksFirst_data()
     {
         // clang-format off
@@ -241,6 +241,7 @@ private slots:
         QTest::newRow("own subject, Nein")     << "Form21" << "RadioButton6" << "Button3" << "konf.ini"  << ui::Answer::No;
         QTest::newRow("index, Abbrechen")      << "Form16" << ""             << "Button2" << "ewert.ini" << ui::Answer::Cancel;
         QTest::newRow("index, Nein")           << "Form16" << ""             << "Button2" << "ewert.ini" << ui::Answer::No;
+        QTest::newRow("index, Ja, not saved")  << "Form16" << ""             << "Button2" << "ewert.ini" << ui::Answer::Yes;
         // clang-format on
     }
     void restoreAsksFirst()
@@ -265,7 +266,7 @@ private slots:
         TForm1 *menu = app::forms().form1;
         menu->show();
         test::Program::control<QPushButton>(window, button)->click();
-        const bool restarts = answer != ui::Answer::Cancel;
+        const bool restarts = answer == ui::Answer::No; // "Ja" finds the save dialog cancelled
         QCOMPARE(program.recorder.boxes.size(), 1);
         QCOMPARE(program.recorder.boxes[0].kind, ui::BoxKind::Question);
         QCOMPARE(QFile::exists(path), !restarts);
