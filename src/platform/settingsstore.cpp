@@ -12,10 +12,6 @@ namespace {
 
 const QString SubjectKey = QStringLiteral("Fach");
 
-// Three short values need a few hundred bytes; a settings file far larger
-// than that is not read at all, so that a huge file cannot stall the program.
-constexpr qint64 MaxSettingsFileSize = 64 * 1024;
-
 // The name of the settings once they could not be read: from then on, for
 // the rest of the run, the program neither reads nor writes them, so the file
 // the teacher may still want stays exactly as it is.
@@ -26,6 +22,10 @@ QString &unreadableSettings()
 }
 
 #ifndef Q_OS_WIN
+// Three short values need a few hundred bytes; a settings file far larger
+// than that is not read at all, so that a huge file cannot stall the program.
+constexpr qint64 MaxSettingsFileSize = 64 * 1024;
+
 // The per-user settings file, where QSettings' native format keeps it.
 QString settingsFilePath()
 {

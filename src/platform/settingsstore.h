@@ -9,9 +9,10 @@
 // object opens the settings and closes them when it goes; keep one only for
 // the duration of a handler.
 //
-// Settings that cannot be read (including a file over 64 KiB, far more than
-// the three values need, which is not read at all) are reported by every
-// read and never written for the rest of the run: the file stays as it is.
+// Settings that cannot be read (including a settings file over 64 KiB, far
+// more than the three values need, or one that is no plain file: neither is
+// read at all) are reported by every read and never written for the rest of
+// the run, so the file stays as it is.
 
 #include <QString>
 
