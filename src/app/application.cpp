@@ -2,6 +2,10 @@
 
 #include "common/errorreport.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
 namespace zm::app {
 
 Application::Application(int &argc, char **argv)
@@ -17,6 +21,18 @@ bool Application::notify(QObject *receiver, QEvent *event)
         zm::ui::reportException(std::current_exception());
         return false;
     }
+}
+
+void useGermanForQt(QCoreApplication &app)
+{
+    const QLocale german(QLocale::German, QLocale::Germany);
+    QLocale::setDefault(german);
+    auto *translator = new QTranslator(&app);
+    if (translator->load(german, QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
 }
 
 } // namespace zm::app

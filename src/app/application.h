@@ -14,4 +14,11 @@ public:
     bool notify(QObject *receiver, QEvent *event) override;
 };
 
+// Qt's own dialogs and buttons (file and print dialogs, standard buttons of
+// message boxes) in German whatever the system's language, with Qt's German
+// translations where they are installed; the default locale becomes German
+// too. Without the translations the program runs all the same, with Qt's
+// English texts. Numbers never go through the locale (see zm::formatFixed).
+void useGermanForQt(QCoreApplication &app);
+
 } // namespace zm::app

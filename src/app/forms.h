@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 class TForm1;
@@ -69,10 +71,12 @@ QWidget *window(const QString &objectName);
 // running (asked about transcript rows that were never saved).
 bool mayEnd();
 
-// Restoring defaults: close the calculator and the main menu (which ends the
-// program once the current event is handled) and start the program again
-// with the argument "restart" – unless the teacher keeps the program running.
-void restartProgram(QWidget *closingWindow);
+// Restoring defaults: ask about unsaved transcript rows first; then close the
+// calculator and the main menu (which ends the program once the current event
+// is handled), run `beforeRelaunch` (deleting the own values) and start the
+// program again with the argument "restart". When the teacher keeps the
+// program running nothing of this happens.
+void restartProgram(QWidget *closingWindow, const std::function<void()> &beforeRelaunch = {});
 
 // The data folder path the main menu worked out ("" when that failed).
 QString dataFolder();

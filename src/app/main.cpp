@@ -8,6 +8,7 @@ int main(int argc, char *argv[])
 {
     zm::app::Application app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
+    zm::app::useGermanForQt(app);
 
     zm::platform::MessageWindow applicationWindow(&app);
     zm::platform::runRestartHandshake(applicationWindow, app.arguments().mid(1));

@@ -13,7 +13,10 @@
 #include <QDir>
 #include <QMenu>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPrinter>
+
+#include <algorithm>
 
 namespace zm::app {
 
@@ -48,6 +51,35 @@ void printWithDialog(QWidget *window, zm::print::PrintScale scale)
         zm::print::printWindowImage(window, scale, *printer);
 }
 
+bool holdsText(const QStringList &cells)
+{
+    return std::any_of(cells.begin(), cells.end(), [](const QString &cell) { return !cell.isEmpty(); });
+}
+
+// Keeps the right mouse button away from the grid, so that a right click
+// neither selects nor marks a cell; the menu still follows the click.
+class RightClickFilter : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+            if (static_cast<QMouseEvent *>(event)->button() == Qt::RightButton)
+                return true;
+            break;
+        default:
+            break;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 } // namespace
 
 zm::tabletext::Rows tableTexts(const QAbstractItemView *grid)
@@ -66,7 +98,9 @@ zm::tabletext::Rows tableTexts(const QAbstractItemView *grid)
         QStringList cells;
         for (int column = 0; column < model->columnCount(); ++column)
             cells << model->index(row, column).data(Qt::DisplayRole).toString();
-        rows << cells;
+        // Empty rows (the transcript's rows not yet used) are left out, as in the CSV.
+        if (holdsText(cells))
+            rows << cells;
     }
     return rows;
 }
@@ -84,9 +118,13 @@ void addTableMenu(QWidget *window, QAbstractItemView *grid, zm::print::PrintScal
     add("ActionPdf", QStringLiteral("Als PDF speichern…"), [window, scale] { saveAsPdf(window, scale); });
     add("ActionCopy", QStringLiteral("Tabelle kopieren"), [grid] { copyTable(grid); });
 
-    grid->setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(grid, &QWidget::customContextMenuRequested, menu,
-                     [grid, menu](const QPoint &at) { menu->popup(grid->viewport()->mapToGlobal(at)); });
+    // The window takes every right click its controls leave to it (the grids,
+    // the heading and footer labels, the empty area): the grids' item views
+    // and plain labels pass a context menu on to their parent.
+    window->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(window, &QWidget::customContextMenuRequested, menu,
+                     [window, menu](const QPoint &at) { menu->popup(window->mapToGlobal(at)); });
+    grid->viewport()->installEventFilter(new RightClickFilter(grid));
 }
 
 } // namespace zm::app

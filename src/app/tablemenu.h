@@ -14,9 +14,11 @@ class QWidget;
 
 namespace zm::app {
 
+// The right click anywhere in `window` opens the menu; on `grid` it neither
+// selects nor marks a cell.
 void addTableMenu(QWidget *window, QAbstractItemView *grid, zm::print::PrintScale scale);
 
-// The grid's texts, row by row, with its heading row where it shows one.
+// The grid's rows that hold text, with its heading row where it shows one.
 zm::tabletext::Rows tableTexts(const QAbstractItemView *grid);
 
 } // namespace zm::app

@@ -24,12 +24,15 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 namespace zm::app {
 
 namespace {
 std::vector<QWidget *> createdInOrder;
+// Set while restartProgram closes the main menu after the teacher agreed to end.
+bool endConfirmed = false;
 
 template <class T> void create(T *&slot)
 {
@@ -94,16 +97,27 @@ QWidget *window(const QString &objectName)
 
 bool mayEnd()
 {
-    return !forms().form17 || forms().form17->mayEnd();
+    return endConfirmed || !forms().form17 || forms().form17->mayEnd();
 }
 
-void restartProgram(QWidget *closingWindow)
+void restartProgram(QWidget *closingWindow, const std::function<void()> &beforeRelaunch)
 {
+    // Ask about unsaved transcript rows before anything changes: "Abbrechen",
+    // or a save that fails or is cancelled, leaves every window and file as it was.
+    if (!mayEnd())
+        return;
     if (closingWindow)
         closingWindow->close();
-    // The main menu asks about unsaved transcript rows; the teacher may keep the program running.
-    if (forms().form1 && !forms().form1->close())
-        return;
+    if (TForm1 *menu = forms().form1) {
+        // The question has been answered; closing the main menu must not ask again.
+        endConfirmed = true;
+        const bool closed = menu->close();
+        endConfirmed = false;
+        if (!closed)
+            return;
+    }
+    if (beforeRelaunch)
+        beforeRelaunch();
     zm::platform::relaunchSelf({QStringLiteral("restart")});
 }
 

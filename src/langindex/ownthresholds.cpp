@@ -159,8 +159,9 @@ void TForm16::Button1Click()
 
 void TForm16::Button2Click()
 {
-    zm::ownvalues::removeFromFolder(zm::app::dataFolder(), QString::fromLatin1(FileName));
-    zm::app::restartProgram(this);
+    const QString folder = zm::app::dataFolder();
+    // The own values go only when the program really restarts.
+    zm::app::restartProgram(this, [&] { zm::ownvalues::removeFromFolder(folder, QString::fromLatin1(FileName)); });
 }
 
 void TForm16::markField(int index)

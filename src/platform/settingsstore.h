@@ -8,6 +8,11 @@
 // Qt keeps for organisation "Velmorra" and application "Zensomat". A store
 // object opens the settings and closes them when it goes; keep one only for
 // the duration of a handler.
+//
+// Settings that cannot be read (including a settings file over 64 KiB, far
+// more than the three values need, or one that is no plain file: neither is
+// read at all) are reported by every read and never written for the rest of
+// the run, so the file stays as it is.
 
 #include <QString>
 
@@ -34,15 +39,21 @@ public:
     // zm::Error when the settings cannot be read.
     std::optional<QString> subjectName(int number) const;
 
-    // Write at once; throw zm::Error when the value could not be stored.
+    // Write at once; throw zm::Error when the value could not be stored, or
+    // when the settings could not be read in this run (nothing is written then).
     void setSubject(int code);
     void setSubjectName(int number, const QString &name);
 
+    // Forgets that the settings could not be read (a new start of the windows in tests).
+    static void startNewRun();
+
 private:
+    QString fileName() const;
     void checkReadable() const;
+    void checkWritable() const;
     void commit();
 
-    std::unique_ptr<QSettings> m_settings;
+    std::unique_ptr<QSettings> m_settings; // none when the settings were found unreadable
 };
 
 } // namespace zm::platform

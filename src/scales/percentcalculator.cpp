@@ -285,10 +285,14 @@ void PercentCalculator::Button2Click()
 void PercentCalculator::Button3Click()
 {
     const ScaleDefinition &scale = chosenScale();
-    if (scale.savable && !scale.file.isEmpty())
-        zm::ownvalues::removeFromFolder(zm::app::dataFolder(), scale.file);
+    const QString file = scale.savable ? scale.file : QString();
+    const QString folder = zm::app::dataFolder();
     QWidget *closing = m_behaviour.restoreHidesStrip ? zm::ui::topLevelWindow(m_behaviour.strip) : this;
-    zm::app::restartProgram(closing);
+    // The own values go only when the program really restarts.
+    zm::app::restartProgram(closing, [&] {
+        if (!file.isEmpty())
+            zm::ownvalues::removeFromFolder(folder, file);
+    });
 }
 
 bool PercentCalculator::eventFilter(QObject *watched, QEvent *event)

@@ -6,7 +6,13 @@
 #include "support/gui.h"
 #include "support/testmain.h"
 
+#include "common/filedialogs.h"
+
+#include <QAbstractButton>
 #include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -32,6 +38,48 @@ private slots:
     {
         program.stop();
         qputenv("HOME", home.toLocal8Bit());
+    }
+
+    // Qt's own dialogs speak German: the save dialog's title, its question
+    // before replacing a file and that question's buttons.
+    void qtDialogsInGerman()
+    {
+        QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+        const QString existing = home + "/liste.csv";
+        QFile file(existing);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("alt") == 3);
+        file.close();
+        QString title, question;
+        QStringList buttons;
+        QTimer answerer;
+        connect(&answerer, &QTimer::timeout, this, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+                question = box->text();
+                for (QAbstractButton *b : box->buttons())
+                    buttons << b->text();
+                box->button(QMessageBox::No)->click();
+            } else if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
+                title = dialog->windowTitle();
+                if (question.isEmpty()) {
+                    dialog->selectFile(existing);
+                    // As the "Speichern" button does; its question runs in a loop of its own.
+                    QTimer::singleShot(0, dialog, [dialog] { static_cast<QDialog *>(dialog)->accept(); });
+                } else {
+                    dialog->reject();
+                }
+            }
+        });
+        answerer.start(20);
+        ui::FileRequest request;
+        request.kind = ui::FileRequest::Kind::Save;
+        request.folder = home;
+        QCOMPARE(ui::chooseFile(request), QString());
+        QCOMPARE(title, QString("Speichern unter"));
+        QCOMPARE(question, QString("Die Datei liste.csv existiert bereits.\nSoll sie überschrieben werden?"));
+        std::sort(buttons.begin(), buttons.end());
+        QCOMPARE(buttons, (QStringList{"&Ja", "&Nein"}));
+        QCOMPARE(QFile(existing).size(), 3);
     }
 
     void createsTheDataFolderAndShowsTheClock()

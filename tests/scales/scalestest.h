@@ -143,6 +143,7 @@ inline bool nearColour(QColor a, QColor b, int tolerance = 24)
         zm::test::isolatePrinting();                                                                                   \
         QApplication app(argc, argv);                                                                                  \
         QApplication::setApplicationName(QStringLiteral("Zensomat"));                                                  \
+        zm::app::useGermanForQt(app);                                                                                  \
         TestObject tc;                                                                                                 \
         return QTest::qExec(&tc, argc, argv);                                                                          \
     }

@@ -7,6 +7,7 @@
 #include "common/filedialogs.h"
 #include "common/messages.h"
 #include "platform/platform.h"
+#include "platform/settingsstore.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -84,6 +85,7 @@ struct Program
         zm::ui::setApplicationTitle(QStringLiteral("Zensomat"));
         recorder.install();
         relaunches.clear();
+        zm::platform::SettingsStore::startNewRun();
         zm::platform::setClockMeasurement([] { return 1200000000u; });
         zm::platform::setRelaunchHook([this](const QString &, const QStringList &args) { relaunches.append(args); });
         fileRequests.clear();

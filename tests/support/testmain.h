@@ -5,6 +5,8 @@
 // configuration of the real user are never touched.
 
 #if __has_include(<QApplication>)
+#include "app/application.h"
+
 #include <QApplication>
 #endif
 #include <QCoreApplication>
@@ -51,6 +53,7 @@ inline QTemporaryDir &isolateHome()
         zm::test::isolateHome();                                                                                       \
         QApplication app(argc, argv);                                                                                  \
         QApplication::setApplicationName(QStringLiteral("Zensomat"));                                                  \
+        zm::app::useGermanForQt(app);                                                                                  \
         TestObject tc;                                                                                                 \
         return QTest::qExec(&tc, argc, argv);                                                                          \
     }

@@ -10,6 +10,7 @@
 #include "scales/scalestest.h"
 #include "support/gui.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
@@ -254,6 +255,61 @@ private slots:
         if (rows)
             QCOMPARE(program.recorder.boxes[0].kind, ui::BoxKind::Question);
         QCOMPARE(QFile::exists(program.fileAnswer), saveSucceeds);
+    }
+
+    // Every restore button asks about unsaved rows before it deletes its own
+    // values; "Abbrechen" or a cancelled save keeps the file byte for byte and the program running.
+    void restoreAsksFirst_data()
+    {
+        // clang-format off
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("radio"); // chosen first, when given
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<ui::Answer>("answer");
+        QTest::newRow("Ü-8, Abbrechen")        << "Form2"  << ""             << "Button3" << "ue8c.ini"  << ui::Answer::Cancel;
+        QTest::newRow("Ü-8, Nein")             << "Form2"  << ""             << "Button3" << "ue8c.ini"  << ui::Answer::No;
+        QTest::newRow("e, te, ne, Abbrechen")  << "Form8"  << ""             << "Button3" << "etene.ini" << ui::Answer::Cancel;
+        QTest::newRow("4 Stufen, Abbrechen")   << "Form19" << ""             << "Button3" << "4er.ini"   << ui::Answer::Cancel;
+        QTest::newRow("Gymi-Skala, Abbrechen") << "Form10" << ""             << "Button3" << "p15.ini"   << ui::Answer::Cancel;
+        QTest::newRow("own subject, Abbrechen")<< "Form21" << "RadioButton6" << "Button3" << "konf.ini"  << ui::Answer::Cancel;
+        QTest::newRow("own subject, Nein")     << "Form21" << "RadioButton6" << "Button3" << "konf.ini"  << ui::Answer::No;
+        QTest::newRow("index, Abbrechen")      << "Form16" << ""             << "Button2" << "ewert.ini" << ui::Answer::Cancel;
+        QTest::newRow("index, Nein")           << "Form16" << ""             << "Button2" << "ewert.ini" << ui::Answer::No;
+        QTest::newRow("index, Ja, not saved")  << "Form16" << ""             << "Button2" << "ewert.ini" << ui::Answer::Yes;
+        // clang-format on
+    }
+    void restoreAsksFirst()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, radio);
+        QFETCH(QString, button);
+        QFETCH(QString, fileName);
+        QFETCH(ui::Answer, answer);
+        const QString path = app::dataFolder() + "/" + fileName;
+        const QByteArray own("91\r\n78,5\r\n");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(own) == own.size());
+        file.close();
+        finish("Anna");
+        QWidget *calculator = app::window(window);
+        calculator->show();
+        if (!radio.isEmpty())
+            test::Program::control<QAbstractButton>(window, radio)->click();
+        program.recorder.boxes.clear();
+        ui::setAnswerHook([answer](const ui::ShownBox &) { return answer; });
+        TForm1 *menu = app::forms().form1;
+        menu->show();
+        test::Program::control<QPushButton>(window, button)->click();
+        const bool restarts = answer == ui::Answer::No; // "Ja" finds the save dialog cancelled
+        QCOMPARE(program.recorder.boxes.size(), 1);
+        QCOMPARE(program.recorder.boxes[0].kind, ui::BoxKind::Question);
+        QCOMPARE(QFile::exists(path), !restarts);
+        QCOMPARE(fileBytes(path), restarts ? QByteArray() : own);
+        QCOMPARE(program.relaunches.size(), restarts ? 1 : 0);
+        QCOMPARE(menu->isVisible(), !restarts);
+        if (!restarts)
+            QVERIFY(calculator->isVisible());
     }
 
     void readBack_data()
