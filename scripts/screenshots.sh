@@ -9,8 +9,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${1:-build-run}"
 if [ ! -f "$build/CMakeCache.txt" ]; then
+  [ "$build" = build-run ] || { echo "$build is no configured build folder" >&2; exit 1; }
   cmake --preset run >/dev/null
-  build=build-run
 fi
 cmake --build "$build" --target screenshot -j"$(nproc)" >/dev/null
 
@@ -34,10 +34,10 @@ shot() { # <window> <picture> [control settings…]
   echo "$out/$picture"
 }
 
-# One essay in the error index mode (Form14.Button14 switches to it once):
-# words, errors, expression; the first two part tasks.
+# One essay's settings in the error index mode (Form14.Button14 switches to
+# it once): words, errors, expression, the first two part tasks.
 essay() { # <words> <errors> <expression>
-  echo "Form14.Edit1=$1" "Form14.Edit2=$2" "Form14.Edit17=$3" Form14.Edit12=12 Form14.Edit13=9
+  settings=("Form14.Edit1=$1" "Form14.Edit2=$2" "Form14.Edit17=$3" Form14.Edit12=12 Form14.Edit13=9)
 }
 
 shot Form1 form1.png
@@ -46,14 +46,14 @@ shot Form3 form3.png Form2.Punktezahl=20 Form2.Button1=click
 shot Form21 form21.png Punktezahl=90
 shot Form8 form8.png Punktezahl=40
 shot Form10 form10.png Punktezahl=60
-# shellcheck disable=SC2046  # each setting is one word
-shot Form14 form14.png Button14=click r10=check $(essay 250 5 10) CheckBox1=check
+essay 250 5 10
+shot Form14 form14.png Button14=click r10=check "${settings[@]}" CheckBox1=check
 shot Form16 form16.png
 # Four students through the final grade and the name window.
 students=()
 add() { # <name> <words> <errors> <expression>
-  # shellcheck disable=SC2046
-  students+=($(essay "$2" "$3" "$4") Form14.Button3=click "Form18.Edit1=$1" Form18.Button1=click)
+  essay "$2" "$3" "$4"
+  students+=("${settings[@]}" Form14.Button3=click "Form18.Edit1=$1" Form18.Button1=click)
 }
 add "Anna Bauer" 250 5 10
 add "Ayşe Doğan" 300 9 12
