@@ -209,10 +209,9 @@ void stripAsPdf()
     const QString path = QDir::home().filePath(QStringLiteral("strip.pdf"));
     zm::ui::setFileDialogHook([path](const zm::ui::FileRequest &) { return path; });
     auto *savePdf = strip->findChild<QAction *>(QStringLiteral("ActionPdf"));
-    const std::vector<double> ms = timed(15, [&] {
-        QFile::remove(path);
-        savePdf->trigger();
-    });
+    // The first run writes a new file, every later one replaces it.
+    QFile::remove(path);
+    const std::vector<double> ms = timed(15, [&] { savePdf->trigger(); });
     zm::ui::setFileDialogHook({});
     const qint64 bytes = QFileInfo(path).size();
     if (bytes <= 0) {
