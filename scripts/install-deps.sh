@@ -10,7 +10,7 @@ packages=(
   fonts-dejavu-core
   libcups2-dev
   poppler-utils cups cups-client cups-bsd cups-filters
-  dpkg-dev desktop-file-utils
+  dpkg-dev desktop-file-utils lintian
   xvfb xauth
   python3
 )

@@ -6,6 +6,7 @@
 
 #include "app/application.h"
 #include "app/forms.h"
+#include "common/clock.h"
 #include "common/errorreport.h"
 #include "common/messages.h"
 #include "platform/platform.h"
@@ -28,6 +29,10 @@ int main(int argc, char *argv[])
     }
     zm::ui::setApplicationTitle(QStringLiteral("Zensomat"));
     zm::ui::setMessageHook([](const zm::ui::ShownBox &) {});
+    // The date, the time and the processor clock are fixed, so that a picture
+    // changes only when its window does.
+    zm::clock::setNowProvider([] { return QDateTime(QDate(2026, 12, 8), QTime(10, 30)); });
+    zm::platform::setClockMeasurement([] { return 1200000000u; });
     zm::app::createAllWindows();
     QWidget *w = zm::app::window(args[0]);
     if (!w) {

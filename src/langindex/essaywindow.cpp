@@ -1,6 +1,7 @@
 #include "langindex/essaywindow.h"
 
 #include "app/forms.h"
+#include "common/clock.h"
 #include "common/controls.h"
 #include "common/errorreport.h"
 #include "common/errors.h"
@@ -369,7 +370,7 @@ void TForm14::Button13Click()
 
 void TForm14::Timer1Timer()
 {
-    statusPanels[2]->setText(clockText(QTime::currentTime()));
+    statusPanels[2]->setText(clockText(zm::clock::now().time()));
 }
 
 void TForm14::Button3Click()
