@@ -19,7 +19,7 @@ namespace zm::ui {
 
 namespace {
 
-constexpr double SmallestShare = 0.8;
+constexpr double SmallestShare = 0.75;
 
 int labelRoom(const QLabel *label)
 {

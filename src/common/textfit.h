@@ -27,7 +27,7 @@ TextRoom textRoom(const QWidget *control);
 // The width of the widest line of `text`.
 int textWidth(const QFontMetrics &metrics, const QString &text);
 
-// `font`, reduced step by step (to 80 % of its size at most) until `text`
+// `font`, reduced step by step (to three quarters of its size at most) until `text`
 // fits `room` pixels.
 QFont fittingFont(const QFont &font, const QString &text, int room);
 
