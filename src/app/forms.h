@@ -4,6 +4,7 @@
 // reach each other's controls through this registry, as the calculators and
 // their result strips read each other's fields directly.
 
+#include <QList>
 #include <QString>
 
 #include <functional>
@@ -63,6 +64,10 @@ Forms &forms();
 void createAllWindows();
 // Deletes them again in reverse order (end of the program, end of a test).
 void destroyAllWindows();
+
+// Every window in creation order (empty while none is built): what walks
+// over all windows (tests, the keyboard path) iterate.
+QList<QWidget *> allWindows();
 
 // The window with this objectName ("Form2"), or nullptr while it is not built.
 QWidget *window(const QString &objectName);

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QIcon>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -45,8 +46,7 @@ const std::array<MenuEntry, 10> Menu = {{
 
 QPixmap renderPicture(const QString &resource, QSize size)
 {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = zm::ui::screenPixmap(size);
     QSvgRenderer renderer(resource);
     QPainter painter(&pixmap);
     renderer.render(&painter);
@@ -61,6 +61,9 @@ TForm1::TForm1(QWidget *parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Zensomat"));
     setFixedSize(384, 284);
+    // Every window shows the program's icon; drawn from its SVG at the size
+    // asked for, it stays sharp at any scale.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/zensomat.svg")));
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));

@@ -1,7 +1,9 @@
 #include "app/forms.h"
 
 #include "app/mainmenu.h"
+#include "common/accessiblenames.h"
 #include "common/errorreport.h"
+#include "common/keyboardpath.h"
 #include "langindex/essaywindow.h"
 #include "langindex/ownthresholds.h"
 #include "misc/finalgradewindow.h"
@@ -38,6 +40,10 @@ template <class T> void create(T *&slot)
 {
     slot = new T();
     createdInOrder.push_back(slot);
+    // Names first: a control without a caption is named after its own hint,
+    // not after the keyboard path's.
+    zm::ui::nameByCaptions(slot);
+    zm::ui::addKeyboardPath(slot);
 }
 } // namespace
 
@@ -84,6 +90,11 @@ void destroyAllWindows()
         createdInOrder.pop_back();
     }
     forms() = Forms{};
+}
+
+QList<QWidget *> allWindows()
+{
+    return {createdInOrder.begin(), createdInOrder.end()};
 }
 
 QWidget *window(const QString &objectName)

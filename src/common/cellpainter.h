@@ -19,6 +19,10 @@ namespace zm::ui {
 
 enum class CellAlignment { Left = 0, Right = 1, Centre = 2 };
 
+// The width a grid leaves a cell's text: the cell less the blank space at
+// both sides of whoever paints it (the cell painter or the grid's own way).
+int cellTextRoom(const QTableView *grid, const QModelIndex &index);
+
 void paintCell(QPainter &painter, const QRect &cell, const QString &text, const QBrush &background,
                const QColor &textColour, const QFont &font, CellAlignment alignment, bool wordWrap);
 

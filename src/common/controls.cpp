@@ -1,5 +1,7 @@
 #include "common/controls.h"
 
+#include "common/textfit.h"
+
 #include <QCheckBox>
 #include <QApplication>
 #include <QLabel>
@@ -20,6 +22,8 @@ template <class T> T *placed(T *control, const QString &name, const QRect &geome
     if (!name.isEmpty())
         control->setObjectName(name);
     control->setGeometry(geometry);
+    // The size is fixed; a text that runs wider gets a slightly smaller font.
+    shrinkToFit(control);
     return control;
 }
 
@@ -89,6 +93,12 @@ void setBold(QWidget *widget, int pointSize)
     widget->setFont(font);
 }
 
+void setAccessibleName(QWidget *widget, const QString &name)
+{
+    if (widget->accessibleName() != name)
+        widget->setAccessibleName(name);
+}
+
 void setPaletteColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
 {
     QPalette pal = widget->palette();
@@ -104,6 +114,15 @@ void setBackground(QWidget *widget, const QColor &colour)
     pal.setColor(widget->backgroundRole(), colour);
     widget->setPalette(pal);
     widget->setAutoFillBackground(true);
+}
+
+QPixmap screenPixmap(QSize size)
+{
+    const qreal ratio = qApp->devicePixelRatio();
+    QPixmap pixmap(size * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    return pixmap;
 }
 
 void showInFront(QWidget *window)

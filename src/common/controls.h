@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 #include <QColor>
 #include <QPalette>
+#include <QPixmap>
 #include <QRect>
 #include <QString>
 
@@ -37,6 +38,9 @@ QPushButton *makeHiddenButton(QWidget *parent, const QString &name);
 // The Tab key reaches the widget or not; the mouse still gives it the focus.
 void setTabStop(QWidget *widget, bool on);
 void setBold(QWidget *widget, int pointSize = 0);
+// The name a screen reader says; set only when it differs (a change is
+// announced to the screen reader).
+void setAccessibleName(QWidget *widget, const QString &name);
 // One colour of the widget's palette, for the active and inactive states.
 void setPaletteColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour);
 // A filled background (labels, panels, whole windows, radio buttons).
@@ -57,6 +61,10 @@ template <class F> void onClicked(QAbstractButton *button, QObject *context, F h
 {
     QObject::connect(button, &QAbstractButton::clicked, context, guard(std::move(handler)));
 }
+
+// A transparent picture of this size in the screen's device pixels (twice as
+// many at 200 %), so that what is drawn into it stays sharp at any scale.
+QPixmap screenPixmap(QSize size);
 
 // The top-level window with this objectName, or nullptr.
 QWidget *topLevelWindow(const QString &objectName);

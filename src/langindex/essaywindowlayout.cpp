@@ -67,8 +67,7 @@ private:
 // "Pi mal Daumen": a π beside a raised thumb.
 QPixmap rulePicture(QSize size)
 {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = zm::ui::screenPixmap(size);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(90, 90, 120), 2));

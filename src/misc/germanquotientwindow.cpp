@@ -1,5 +1,6 @@
 #include "misc/germanquotientwindow.h"
 
+#include "common/accessiblenames.h"
 #include "common/controls.h"
 #include "common/errorreport.h"
 #include "common/widgetstyle.h"
@@ -77,18 +78,22 @@ TForm5::TForm5(QWidget *parent)
 
     auto *output = new QGroupBox(QStringLiteral("Ergebnisanzeige, Niveauwahl"), this);
     output->setGeometry(10, 112, 620, 150);
-    makeLabel(output, {}, QStringLiteral("1 Fehler auf:"), {12, 26, 100, 20});
+    m_perErrorCaption = makeLabel(output, {}, QStringLiteral("1 Fehler auf:"), {12, 26, 100, 20});
     Label5 = makeLabel(output, QStringLiteral("Label5"), QStringLiteral(" "), {116, 26, 80, 20});
-    makeLabel(output, {}, QStringLiteral("Punkte:"), {12, 52, 100, 20});
+    m_pointsCaption = makeLabel(output, {}, QStringLiteral("Punkte:"), {12, 52, 100, 20});
     Label2 = makeLabel(output, QStringLiteral("Label2"), QStringLiteral(" "), {116, 52, 80, 20});
     for (QLabel *result : {Label5, Label2})
         zm::ui::setBold(result);
+    nameResults();
     RadioButton1 = zm::ui::makeRadio(output, QStringLiteral("RadioButton1"), QStringLiteral("MSA"), {240, 26, 80, 20});
     RadioButton2 = zm::ui::makeRadio(output, QStringLiteral("RadioButton2"), QStringLiteral("ESA"), {240, 52, 80, 20});
     RadioButton1->setChecked(true);
     Image1 = makePointsPicture(output, QStringLiteral("Image1"), SchoolLevel::MSA, {12, 84});
     Image2 = makePointsPicture(output, QStringLiteral("Image2"), SchoolLevel::ESA, {12, 84});
     Image2->hide();
+    // Each points table is named after its level's choice.
+    Image1->setAccessibleName(QStringLiteral("%1 %2").arg(m_pointsCaption->text(), RadioButton1->text()));
+    Image2->setAccessibleName(QStringLiteral("%1 %2").arg(m_pointsCaption->text(), RadioButton2->text()));
 
     Button1 = zm::ui::makeHiddenButton(this, QStringLiteral("Button1"));
     Button1->setText(QStringLiteral("berechnen"));
@@ -122,6 +127,13 @@ void TForm5::Button1Click()
     int q = 0;
     if (zm::tryParseInt(Label5->text(), q))
         Label2->setText(QString::number(zm::misc::quotientPoints(level(), q)));
+    nameResults();
+}
+
+void TForm5::nameResults()
+{
+    zm::ui::nameOutput(Label5, m_perErrorCaption->text());
+    zm::ui::nameOutput(Label2, m_pointsCaption->text());
 }
 
 void TForm5::RadioButton1Click()

@@ -37,5 +37,9 @@ public:
     QPushButton *Button1 = nullptr; // hidden
 
 private:
+    // What a screen reader says for the two results: caption and figure.
+    void nameResults();
+    QLabel *m_perErrorCaption = nullptr;
+    QLabel *m_pointsCaption = nullptr;
     zm::misc::SchoolLevel level() const;
 };

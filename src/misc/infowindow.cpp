@@ -82,6 +82,7 @@ TForm15::TForm15(QWidget *parent)
         lines << QString::fromUtf8(line);
     RichEdit1 = new QTextEdit(this);
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
+    RichEdit1->setAccessibleName(QStringLiteral("Hilfetext"));
     RichEdit1->setReadOnly(true);
     RichEdit1->setLineWrapMode(QTextEdit::NoWrap);
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -124,6 +124,7 @@ void PercentCalculator::finishBuilding()
     installEventFilter(this);
     for (QWidget *child : findChildren<QWidget *>())
         child->installEventFilter(this);
+    nameBands();
 }
 
 Rounding PercentCalculator::rounding() const
@@ -164,6 +165,7 @@ void PercentCalculator::PunktezahlChange()
     } catch (const zm::ConversionError &) {
         // A field that is not a number: every band keeps what it showed.
     }
+    nameBands();
     if (m_behaviour.focusAfterCompute && isVisible())
         activateWindow();
 }
@@ -183,11 +185,30 @@ void PercentCalculator::markField(int band)
     case EntryMark::RedUnknownMinimum:
         zm::ui::setFieldColour(threshold(band), Red);
         minimum(band)->setText(QStringLiteral("???"));
+        nameBands();
         return;
     case EntryMark::RedUnknownCaption:
         zm::ui::setFieldColour(threshold(band), Red);
         caption(band)->setText(QStringLiteral("???"));
+        nameBands();
         return;
+    }
+}
+
+void PercentCalculator::nameBands()
+{
+    // The minimum-score head with the value in place of its dots
+    // ("ab 19 Punkten"), or followed by it ("Bedarf: 19").
+    const QString head = m_definition.minimumHead.text.trimmed();
+    const QLatin1String dots("...");
+    for (int n = 0; n < bands(); ++n) {
+        const QString band = caption(n)->text().trimmed();
+        const QString value = minimum(n)->text().trimmed();
+        const QString shown = value.isEmpty() ? QStringLiteral("…") : value;
+        const QString figure = head.contains(dots) ? QString(head).replace(dots, shown)
+                                                   : QStringLiteral("%1 %2").arg(head, shown).trimmed();
+        zm::ui::setAccessibleName(threshold(n), QStringLiteral("Prozentwert %1").arg(band));
+        zm::ui::setAccessibleName(minimum(n), QStringLiteral("%1, %2").arg(figure, band));
     }
 }
 
@@ -208,6 +229,7 @@ void PercentCalculator::applyScale(const ScaleDefinition &scale)
 {
     for (int n = 0; n < scale.captions.size() && n < bands(); ++n)
         caption(n)->setText(scale.captions.at(n));
+    nameBands();
     if (scale.lastShown > 0) {
         for (int n = 0; n < bands(); ++n)
             setRowVisible(n, n + 1 >= scale.firstShown && n + 1 <= scale.lastShown);

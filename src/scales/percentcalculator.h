@@ -121,6 +121,9 @@ protected:
     void setStatus(Status status);
     void setThresholdColours(const QColor &colour);
     void setRowVisible(int band, bool shown);
+    // What a screen reader says for each band's field and minimum score:
+    // its caption and the figure shown now.
+    void nameBands();
 
     // Choosing a scale: its captions and rows, its defaults when it has no
     // own-values file (or always, where the scale says so), then the title

@@ -57,9 +57,13 @@ void PercentCalculator::buildBandColumn(const BandColumnGeometry &g)
 
 void PercentCalculator::buildScoreField(const QRect &field, const QList<Placed> &labels)
 {
+    QList<QLabel *> made;
     for (const Placed &l : labels)
-        zm::ui::makeLabel(this, l.name, l.text, l.at);
+        made << zm::ui::makeLabel(this, l.name, l.text, l.at);
     Punktezahl = zm::ui::makeEdit(this, QStringLiteral("Punktezahl"), field);
+    // A screen reader names the field after the first caption above it.
+    if (!made.isEmpty())
+        made.first()->setBuddy(Punktezahl);
     limitTypedInput(Punktezahl, MaxTyped);
 }
 
@@ -73,6 +77,7 @@ void PercentCalculator::buildTrackBar(const QRect &bar, const Placed &milder, co
     TrackBar1->setTickPosition(QSlider::TicksBelow);
     TrackBar1->setValue(StrictnessNeutral);
     TrackBar1->setGeometry(bar);
+    TrackBar1->setAccessibleName(QStringLiteral("%1 – %2").arg(milder.text, stricter.text));
     zm::ui::makeLabel(this, milder.name, milder.text, milder.at);
     zm::ui::makeLabel(this, stricter.name, stricter.text, stricter.at)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }

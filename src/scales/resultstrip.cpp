@@ -4,6 +4,7 @@
 #include "common/cellpainter.h"
 #include "common/controls.h"
 #include "common/errorreport.h"
+#include "common/textfit.h"
 #include "common/windowprint.h"
 #include "scales/bandsource.h"
 
@@ -84,6 +85,7 @@ ResultStrip::ResultStrip(const QString &objectName, const StripLayout &strip, co
 
     StringGrid1 = new StripGrid(3, m_strip.columns, m_layout.gridLineWidth, this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    StringGrid1->setAccessibleName(QStringLiteral("Ergebnistabelle"));
     StringGrid1->horizontalHeader()->hide();
     StringGrid1->verticalHeader()->hide();
     StringGrid1->horizontalHeader()->setMinimumSectionSize(1);
@@ -159,8 +161,19 @@ QString ResultStrip::cell(int column, int row) const
 
 void ResultStrip::setCell(int column, int row, const QString &text)
 {
-    if (QTableWidgetItem *item = StringGrid1->item(row, column))
-        item->setText(text);
+    QTableWidgetItem *item = StringGrid1->item(row, column);
+    if (!item)
+        return;
+    item->setText(text);
+    // A head wider than its column gets a slightly smaller font of its own.
+    if (row == 0) {
+        const QFont font =
+            zm::ui::fittingFont(StringGrid1->font(), text, zm::ui::cellTextRoom(StringGrid1, StringGrid1->indexFromItem(item)));
+        if (font != StringGrid1->font())
+            item->setFont(font);
+        else if (item->data(Qt::FontRole).isValid())
+            item->setData(Qt::FontRole, QVariant());
+    }
 }
 
 void ResultStrip::setColumnCount(int columns, int windowWidth)

@@ -132,6 +132,7 @@ void TForm17::buildGrid()
 {
     StringGrid1 = new QTableView(this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    StringGrid1->setAccessibleName(QStringLiteral("Mitschrift"));
     m_model = new tr::GridModel(m_transcript, StringGrid1);
     StringGrid1->setModel(m_model);
     QFont font(QStringLiteral("MS Sans Serif"));
@@ -174,6 +175,7 @@ void TForm17::buildStatistics(int top)
     const QStringList grades = zm::langindex::EssayGrade::gradeTexts();
     Notenspiegel = new QTableWidget(1, static_cast<int>(grades.size()), this);
     Notenspiegel->setObjectName(QStringLiteral("Notenspiegel"));
+    Notenspiegel->setAccessibleName(QStringLiteral("Notenspiegel"));
     Notenspiegel->setHorizontalHeaderLabels(grades);
     Notenspiegel->setVerticalHeaderLabels({QStringLiteral("Anzahl")});
     for (int column = 0; column < Notenspiegel->columnCount(); ++column) {
