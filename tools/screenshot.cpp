@@ -29,7 +29,7 @@ int main(int argc, char *argv[])
     zm::ui::setApplicationTitle(QStringLiteral("Zensomat"));
     zm::ui::setMessageHook([](const zm::ui::ShownBox &) {});
     zm::app::createAllWindows();
-    QWidget *w = zm::app::window(args[0]);
+    QWidget *w = zm::app::windowToOpen(args[0]);
     if (!w) {
         std::fprintf(stderr, "no window %s\n", qPrintable(args[0]));
         return 1;
@@ -40,7 +40,7 @@ int main(int argc, char *argv[])
         const QString value = setting.section(QLatin1Char('='), 1);
         const QString form = target.contains(QLatin1Char('.')) ? target.section(QLatin1Char('.'), 0, 0) : args[0];
         const QString name = target.section(QLatin1Char('.'), -1);
-        QWidget *anyWindow = zm::app::window(form);
+        QWidget *anyWindow = zm::app::windowToOpen(form);
         if (!anyWindow || !anyWindow->findChild<QWidget *>(name)) {
             std::fprintf(stderr, "no control %s\n", qPrintable(target));
             return 1;

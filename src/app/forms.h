@@ -27,6 +27,8 @@ class TForm18;
 class TForm19;
 class TForm20;
 class TForm21;
+class OwnKeyCalculator;
+class OwnKeyTable;
 
 namespace zm::app {
 
@@ -51,6 +53,9 @@ struct Forms
     TForm19 *form19 = nullptr;
     TForm20 *form20 = nullptr;
     TForm21 *form21 = nullptr;
+    // Built when first opened (see windowToOpen).
+    OwnKeyCalculator *ownKey = nullptr;
+    OwnKeyTable *ownKeyTable = nullptr;
 };
 
 Forms &forms();
@@ -64,6 +69,13 @@ void destroyAllWindows();
 
 // The window with this objectName ("Form2"), or nullptr while it is not built.
 QWidget *window(const QString &objectName);
+
+// Windows that are not needed at start-up are built the first time they are
+// opened. windowToOpen is window(), building the window (and the windows it
+// needs, such as its strip) first where it is one of those; canOpen tells
+// whether it exists or can be built.
+QWidget *windowToOpen(const QString &objectName);
+bool canOpen(const QString &objectName);
 
 // The program is about to end: false when the teacher chose to keep it
 // running (asked about transcript rows that were never saved).

@@ -17,6 +17,8 @@
 #include "scales/fifteenpointtable.h"
 #include "scales/fourbandcalculator.h"
 #include "scales/fourbandtable.h"
+#include "scales/ownkeycalculator.h"
+#include "scales/ownkeytable.h"
 #include "scales/threebandcalculator.h"
 #include "scales/threebandtable.h"
 #include "transcript/namewindow.h"
@@ -24,6 +26,7 @@
 
 #include <QWidget>
 
+#include <array>
 #include <vector>
 
 namespace zm::app {
@@ -35,6 +38,31 @@ template <class T> void create(T *&slot)
 {
     slot = new T();
     createdInOrder.push_back(slot);
+}
+
+// The windows built when first opened: the objectName that opens them and
+// what to build.
+struct BuiltOnDemand
+{
+    const char *name;
+    void (*build)(Forms &);
+};
+
+const std::array<BuiltOnDemand, 1> OnDemand = {{
+    {"EigenerSchluessel",
+     [](Forms &f) {
+         create(f.ownKeyTable);
+         create(f.ownKey);
+     }},
+}};
+
+const BuiltOnDemand *onDemand(const QString &objectName)
+{
+    for (const BuiltOnDemand &entry : OnDemand) {
+        if (objectName == QLatin1String(entry.name))
+            return &entry;
+    }
+    return nullptr;
 }
 } // namespace
 
@@ -90,6 +118,23 @@ QWidget *window(const QString &objectName)
             return w;
     }
     return nullptr;
+}
+
+QWidget *windowToOpen(const QString &objectName)
+{
+    if (QWidget *w = window(objectName))
+        return w;
+    const BuiltOnDemand *entry = onDemand(objectName);
+    // Only once the start-up windows stand (the main menu knows the data folder).
+    if (!entry || !forms().form1)
+        return nullptr;
+    entry->build(forms());
+    return window(objectName);
+}
+
+bool canOpen(const QString &objectName)
+{
+    return window(objectName) || (onDemand(objectName) && forms().form1);
 }
 
 bool mayEnd()
