@@ -40,16 +40,16 @@ template <class T> void create(T *&slot)
     createdInOrder.push_back(slot);
 }
 
-// The windows built when first opened: the objectName that opens them and
-// what to build.
+// The windows built when first opened: the objectNames of what is built
+// together (a calculator and its strip), and how to build it.
 struct BuiltOnDemand
 {
-    const char *name;
+    std::array<const char *, 2> names;
     void (*build)(Forms &);
 };
 
 const std::array<BuiltOnDemand, 1> OnDemand = {{
-    {"EigenerSchluessel",
+    {{"EigenerSchluessel", "EigenerSchluesselTabelle"},
      [](Forms &f) {
          create(f.ownKeyTable);
          create(f.ownKey);
@@ -59,8 +59,10 @@ const std::array<BuiltOnDemand, 1> OnDemand = {{
 const BuiltOnDemand *onDemand(const QString &objectName)
 {
     for (const BuiltOnDemand &entry : OnDemand) {
-        if (objectName == QLatin1String(entry.name))
-            return &entry;
+        for (const char *name : entry.names) {
+            if (objectName == QLatin1String(name))
+                return &entry;
+        }
     }
     return nullptr;
 }
