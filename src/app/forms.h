@@ -1,8 +1,9 @@
 #pragma once
 
-// Every window of the program exists once, from start-up to the end. Windows
-// reach each other's controls through this registry, as the calculators and
-// their result strips read each other's fields directly.
+// Every window of the program exists once, from start-up (or, for a few, from
+// the first time it is opened) to the end. Windows reach each other's controls
+// through this registry, as the calculators and their result strips read each
+// other's fields directly.
 
 #include <QString>
 

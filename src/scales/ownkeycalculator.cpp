@@ -129,7 +129,11 @@ void OwnKeyCalculator::VorlageChange()
 {
     const zm::scales::ScaleDefinition &scale = chosenScale();
     for (int n = 0; n < bands(); ++n) {
-        caption(n)->setText(scale.captions.value(n));
+        const QString band = scale.captions.value(n);
+        caption(n)->setText(band);
+        // A screen reader names the row's fields by their band.
+        threshold(n)->setAccessibleName(band + QStringLiteral(": ab ... %"));
+        minimum(n)->setAccessibleName(band + QStringLiteral(": ab ... Punkten"));
         setRowVisible(n, n < scale.lastShown);
     }
     regenerate();
