@@ -34,7 +34,7 @@ int main(int argc, char *argv[])
     zm::clock::setNowProvider([] { return QDateTime(QDate(2026, 12, 8), QTime(10, 30)); });
     zm::platform::setClockMeasurement([] { return 1200000000u; });
     zm::app::createAllWindows();
-    QWidget *w = zm::app::window(args[0]);
+    QWidget *w = zm::app::windowToOpen(args[0]);
     if (!w) {
         std::fprintf(stderr, "no window %s\n", qPrintable(args[0]));
         return 1;
@@ -45,7 +45,7 @@ int main(int argc, char *argv[])
         const QString value = setting.section(QLatin1Char('='), 1);
         const QString form = target.contains(QLatin1Char('.')) ? target.section(QLatin1Char('.'), 0, 0) : args[0];
         const QString name = target.section(QLatin1Char('.'), -1);
-        QWidget *anyWindow = zm::app::window(form);
+        QWidget *anyWindow = zm::app::windowToOpen(form);
         if (!anyWindow || !anyWindow->findChild<QWidget *>(name)) {
             std::fprintf(stderr, "no control %s\n", qPrintable(target));
             return 1;

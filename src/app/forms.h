@@ -1,11 +1,13 @@
 #pragma once
 
-// Every window of the program exists once, from start-up to the end. Windows
-// reach each other's controls through this registry, as the calculators and
-// their result strips read each other's fields directly.
+// Every window of the program exists once, from start-up (or, for a few, from
+// the first time it is opened) to the end. Windows reach each other's controls
+// through this registry, as the calculators and their result strips read each
+// other's fields directly.
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -30,6 +32,8 @@ class TForm18;
 class TForm19;
 class TForm20;
 class TForm21;
+class OwnKeyCalculator;
+class OwnKeyTable;
 
 namespace zm::app {
 
@@ -54,6 +58,9 @@ struct Forms
     TForm19 *form19 = nullptr;
     TForm20 *form20 = nullptr;
     TForm21 *form21 = nullptr;
+    // Built when first opened (see windowToOpen).
+    OwnKeyCalculator *ownKey = nullptr;
+    OwnKeyTable *ownKeyTable = nullptr;
 };
 
 Forms &forms();
@@ -71,6 +78,16 @@ QList<QWidget *> allWindows();
 
 // The window with this objectName ("Form2"), or nullptr while it is not built.
 QWidget *window(const QString &objectName);
+
+// Windows that are not needed at start-up are built the first time they are
+// opened. windowToOpen is window(), building the window (and the windows it
+// needs, such as its strip) first where it is one of those; canOpen tells
+// whether it exists or can be built.
+QWidget *windowToOpen(const QString &objectName);
+bool canOpen(const QString &objectName);
+// The objectNames of every window built when first opened (for walks over
+// all windows, which open them first).
+QStringList windowsBuiltOnDemand();
 
 // The program is about to end: false when the teacher chose to keep it
 // running (asked about transcript rows that were never saved).

@@ -30,8 +30,9 @@ struct MenuEntry
     const char *window; // objectName of the window it shows
 };
 
-// Left-hand column top to bottom, then the bottom row left to right.
-const std::array<MenuEntry, 10> Menu = {{
+// Left-hand column top to bottom, then the bottom row left to right, then the
+// row below it.
+const std::array<MenuEntry, 11> Menu = {{
     {&TForm1::Button6, "Button6", "e, te, ne", "", "Form8"},
     {&TForm1::Button4, "Button4", "4 Stufen", "", "Form19"},
     {&TForm1::Button5, "Button5", "HaBri", "Laut Konferenzbeschluss und mehr!", "Form21"},
@@ -42,7 +43,13 @@ const std::array<MenuEntry, 10> Menu = {{
     {&TForm1::Button8, "Button8", "Informationen", "", "Form15"},
     {&TForm1::Button2, "Button2", "Niveauverteiler", "", "Form12"},
     {&TForm1::Button9, "Button9", "Fehlerquotient Deutsch", "", "Form5"},
+    {&TForm1::ButtonSchluessel, "ButtonSchluessel", "Eigener Notenschlüssel…", "", "EigenerSchluessel"},
 }};
+
+constexpr int MenuWidth = 384;
+// The last row of buttons; the window ends as far below it as below the others.
+constexpr int LastRowTop = 277;
+constexpr int Height = LastRowTop + 25 + 11;
 
 QPixmap renderPicture(const QString &resource, QSize size)
 {
@@ -60,15 +67,15 @@ TForm1::TForm1(QWidget *parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Zensomat"));
-    setFixedSize(384, 284);
+    setFixedSize(MenuWidth, Height);
     // Every window shows the program's icon; drawn from its SVG at the size
     // asked for, it stays sharp at any scale.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/zensomat.svg")));
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(0, 0, 384, 284);
-    Image1->setPixmap(renderPicture(QStringLiteral(":/pictures/background.svg"), QSize(384, 284)));
+    Image1->setGeometry(0, 0, MenuWidth, Height);
+    Image1->setPixmap(renderPicture(QStringLiteral(":/pictures/background.svg"), QSize(MenuWidth, Height)));
 
     Image2 = new QLabel(this);
     Image2->setObjectName(QStringLiteral("Image2"));
@@ -85,10 +92,13 @@ TForm1::TForm1(QWidget *parent)
             button->setToolTip(QString::fromUtf8(entry.hint));
         if (i < 7) {
             button->setGeometry(16, 14 + static_cast<int>(i) * 29, 132, 25);
-        } else {
+        } else if (i < 10) {
             static constexpr std::array<int, 3> x = {16, 118, 226};
             static constexpr std::array<int, 3> w = {96, 102, 146};
             button->setGeometry(x[i - 7], 248, w[i - 7], 25);
+        } else {
+            // The first place of this row belongs to the class test evaluation.
+            button->setGeometry(198, LastRowTop, 174, 25);
         }
         this->*entry.button = button;
         connect(button, &QPushButton::clicked, this, zm::ui::guard([this, button] { openWindow(button); }));
@@ -130,7 +140,7 @@ void TForm1::FormCreate()
 void TForm1::updateButtons()
 {
     for (const MenuEntry &entry : Menu)
-        (this->*entry.button)->setEnabled(zm::app::window(QString::fromLatin1(entry.window)) != nullptr);
+        (this->*entry.button)->setEnabled(zm::app::canOpen(QString::fromLatin1(entry.window)));
 }
 
 void TForm1::openWindow(QPushButton *button)
@@ -138,7 +148,7 @@ void TForm1::openWindow(QPushButton *button)
     for (const MenuEntry &entry : Menu) {
         if (this->*entry.button != button)
             continue;
-        QWidget *w = zm::app::window(QString::fromLatin1(entry.window));
+        QWidget *w = zm::app::windowToOpen(QString::fromLatin1(entry.window));
         if (!w)
             return;
         zm::ui::showInFront(w);

@@ -36,6 +36,7 @@ public:
     QPushButton *Button8 = nullptr;
     QPushButton *Button9 = nullptr;
     QPushButton *Button11 = nullptr;
+    QPushButton *ButtonSchluessel = nullptr;
 
 signals:
     // The main menu was closed: the program ends.

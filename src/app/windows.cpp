@@ -19,6 +19,8 @@
 #include "scales/fifteenpointtable.h"
 #include "scales/fourbandcalculator.h"
 #include "scales/fourbandtable.h"
+#include "scales/ownkeycalculator.h"
+#include "scales/ownkeytable.h"
 #include "scales/threebandcalculator.h"
 #include "scales/threebandtable.h"
 #include "transcript/namewindow.h"
@@ -26,6 +28,7 @@
 
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -44,6 +47,33 @@ template <class T> void create(T *&slot)
     // not after the keyboard path's.
     zm::ui::nameByCaptions(slot);
     zm::ui::addKeyboardPath(slot);
+}
+
+// The windows built when first opened: the objectNames of what is built
+// together (a calculator and its strip), and how to build it.
+struct BuiltOnDemand
+{
+    std::array<const char *, 2> names;
+    void (*build)(Forms &);
+};
+
+const std::array<BuiltOnDemand, 1> OnDemand = {{
+    {{"EigenerSchluessel", "EigenerSchluesselTabelle"},
+     [](Forms &f) {
+         create(f.ownKeyTable);
+         create(f.ownKey);
+     }},
+}};
+
+const BuiltOnDemand *onDemand(const QString &objectName)
+{
+    for (const BuiltOnDemand &entry : OnDemand) {
+        for (const char *name : entry.names) {
+            if (objectName == QLatin1String(name))
+                return &entry;
+        }
+    }
+    return nullptr;
 }
 } // namespace
 
@@ -104,6 +134,33 @@ QWidget *window(const QString &objectName)
             return w;
     }
     return nullptr;
+}
+
+QWidget *windowToOpen(const QString &objectName)
+{
+    if (QWidget *w = window(objectName))
+        return w;
+    const BuiltOnDemand *entry = onDemand(objectName);
+    // Only once the start-up windows stand (the main menu knows the data folder).
+    if (!entry || !forms().form1)
+        return nullptr;
+    entry->build(forms());
+    return window(objectName);
+}
+
+QStringList windowsBuiltOnDemand()
+{
+    QStringList names;
+    for (const BuiltOnDemand &entry : OnDemand) {
+        for (const char *name : entry.names)
+            names << QString::fromLatin1(name);
+    }
+    return names;
+}
+
+bool canOpen(const QString &objectName)
+{
+    return window(objectName) || (onDemand(objectName) && forms().form1);
 }
 
 bool mayEnd()

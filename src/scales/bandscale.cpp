@@ -30,6 +30,34 @@ Fixed minimumScore(Fixed factor, Fixed maximum, Fixed threshold, long double c)
     return roundRawToFixed(x);
 }
 
+namespace {
+
+// Floor division for a positive divisor.
+std::int64_t floorDivide(std::int64_t a, std::int64_t b)
+{
+    const std::int64_t q = a / b;
+    return (a % b != 0 && a < 0) ? q - 1 : q;
+}
+
+} // namespace
+
+Fixed steppedMinimumScore(Fixed maximum, Fixed threshold, Rounding rounding)
+{
+    // The raw product is the score times 10^10; a step of s raw units is
+    // s × 10^6 units of the product.
+    std::int64_t product = 0;
+    if (__builtin_mul_overflow(maximum.raw(), threshold.raw(), &product))
+        throw MathError::invalidOperation();
+    const std::int64_t step = rounding == Rounding::WholePoints  ? 10000
+                              : rounding == Rounding::HalfPoints ? 5000
+                                                                 : 1000;
+    const std::int64_t unit = step * 1000000;
+    std::int64_t steps = floorDivide(product, unit);
+    if (2 * (product - steps * unit) >= unit)
+        ++steps;
+    return Fixed::fromRaw(std::min(steps * step, floorDivide(maximum.raw(), step) * step));
+}
+
 Fixed offsetMinimumScore(Fixed threshold, Fixed offset, Fixed maximum)
 {
     long double x = static_cast<long double>(threshold.raw()) + static_cast<long double>(offset.raw());

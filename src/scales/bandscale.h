@@ -22,8 +22,9 @@ inline constexpr int StrictnessNeutral = 5;
 // are taken as the nearest end.
 Fixed strictnessFactor(int position);
 
-// Whole points ("Punktzahl runden") or one decimal ("..nicht runden").
-enum class Rounding { WholePoints, OneDecimal };
+// Whole points ("Punktzahl runden") or one decimal ("..nicht runden"); half
+// points only where a calculator offers them (the stepped rule).
+enum class Rounding { WholePoints, OneDecimal, HalfPoints };
 
 // The constants of the minimum-score pattern: c = 0,01 for one shown decimal,
 // 0,010001 when whole points are shown, which lifts an exact half (12,5
@@ -43,6 +44,12 @@ Fixed minimumScore(Fixed factor, Fixed maximum, Fixed threshold, long double c);
 // raw integers, in extended precision, rounded halves to even; no lift for
 // whole points. O is the boundary offset in percentage points.
 Fixed offsetMinimumScore(Fixed threshold, Fixed offset, Fixed maximum);
+
+// The stepped pattern: maximum × threshold / 100 on the raw integers, exact,
+// rounded to the step of `rounding` (1, 0,5 or 0,1 points) with halves of the
+// step up, and never above the maximum rounded down to that step. Throws
+// MathError when the product leaves the range of the number type.
+Fixed steppedMinimumScore(Fixed maximum, Fixed threshold, Rounding rounding);
 
 // The parsed inputs of one computation.
 struct ScaleInputs

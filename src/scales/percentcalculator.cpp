@@ -113,8 +113,10 @@ void PercentCalculator::finishBuilding()
         connect(field, &QLineEdit::textChanged, this, guard([this] { PunktezahlChange(); }));
     if (TrackBar1)
         connect(TrackBar1, &QSlider::valueChanged, this, guard([this] { PunktezahlChange(); }));
-    for (QRadioButton *choice : {m_wholePoints, m_oneDecimal})
-        zm::ui::onChecked(choice, this, [this] { PunktezahlChange(); });
+    for (QRadioButton *choice : {m_wholePoints, m_oneDecimal, m_halfPoints}) {
+        if (choice)
+            zm::ui::onChecked(choice, this, [this] { PunktezahlChange(); });
+    }
     zm::ui::onClicked(Button1, this, [this] { Button1Click(); });
     zm::ui::onClicked(Button2, this, [this] { Button2Click(); });
     zm::ui::onClicked(Button3, this, [this] { Button3Click(); });
@@ -129,6 +131,8 @@ void PercentCalculator::finishBuilding()
 
 Rounding PercentCalculator::rounding() const
 {
+    if (m_halfPoints && m_halfPoints->isChecked())
+        return Rounding::HalfPoints;
     return m_oneDecimal->isChecked() ? Rounding::OneDecimal : Rounding::WholePoints;
 }
 
@@ -139,6 +143,8 @@ void PercentCalculator::setStatus(Status status)
 
 Fixed PercentCalculator::bandMinimum(const ScaleInputs &inputs, int band, Rounding r) const
 {
+    if (m_definition.rule == MinimumRule::Stepped)
+        return steppedMinimumScore(inputs.maximum, inputs.thresholds.at(band), r);
     if (m_definition.rule == MinimumRule::Offset) {
         // The lowest band counts from its threshold itself.
         const Fixed offset = band == bands() - 1 ? Fixed() : boundaryOffset();
@@ -254,10 +260,22 @@ void PercentCalculator::loadOwnValues(const ScaleDefinition &scale)
     // A file that cannot be read is passed over without a word.
     const std::optional<QStringList> lines =
         zm::ownvalues::read(zm::ownvalues::pathInFolder(folder, scale.file), scale.linesRead);
-    if (!lines)
-        return;
-    for (int k = 0; k < scale.linesRead && k < bands(); ++k)
-        zm::ui::setText(threshold(k), lines->at(k));
+    if (lines)
+        takeOwnValues(*lines);
+}
+
+QStringList PercentCalculator::ownValueLines() const
+{
+    QStringList lines;
+    for (QLineEdit *field : m_thresholds)
+        lines << field->text();
+    return lines;
+}
+
+void PercentCalculator::takeOwnValues(const QStringList &lines)
+{
+    for (int k = 0; k < lines.size() && k < bands(); ++k)
+        zm::ui::setText(threshold(k), lines.at(k));
 }
 
 void PercentCalculator::Button1Click()
@@ -293,9 +311,7 @@ void PercentCalculator::Button2Click()
         zm::ownvalues::ensureFolder(folder);
         zm::ui::showMessage(where);
     }
-    QStringList lines;
-    for (QLineEdit *field : m_thresholds)
-        lines << field->text();
+    const QStringList lines = ownValueLines();
     // Replaces the old file only once the new one is complete; a failure is
     // an IoError for the error report, and the title and colours stay.
     zm::ownvalues::write(zm::ownvalues::pathInFolder(folder, scale.file), lines);

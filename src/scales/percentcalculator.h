@@ -113,7 +113,9 @@ protected:
     void buildBandColumn(const BandColumnGeometry &geometry);
     void buildScoreField(const QRect &field, const QList<Placed> &labels);
     void buildTrackBar(const QRect &bar, const Placed &milder, const Placed &stricter);
-    void buildRounding(const QRect &group, const Placed &wholePoints, const Placed &oneDecimal);
+    // A third choice, half points, where `halfPoints` names one.
+    void buildRounding(const QRect &group, const Placed &wholePoints, const Placed &oneDecimal,
+                       const Placed &halfPoints = {});
     void buildButtons(const Placed &table, const Placed &save, const Placed &restore);
     void finishBuilding();
 
@@ -132,6 +134,11 @@ protected:
     // The title by the file's existence, then the file's lines into the
     // threshold fields. A file that cannot be read is passed over silently.
     void loadOwnValues(const ScaleDefinition &scale);
+    // The lines a save writes; by default every threshold field's text.
+    virtual QStringList ownValueLines() const;
+    // Puts the lines read from the own-values file into the window; by
+    // default into threshold fields 1 … in order.
+    virtual void takeOwnValues(const QStringList &lines);
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -139,6 +146,7 @@ protected:
     QGroupBox *GroupBox1 = nullptr;
     QRadioButton *m_wholePoints = nullptr;
     QRadioButton *m_oneDecimal = nullptr;
+    QRadioButton *m_halfPoints = nullptr;
     QPushButton *Button1 = nullptr;
     QPushButton *Button2 = nullptr;
     QPushButton *Button3 = nullptr;

@@ -82,14 +82,20 @@ void PercentCalculator::buildTrackBar(const QRect &bar, const Placed &milder, co
     zm::ui::makeLabel(this, stricter.name, stricter.text, stricter.at)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
-void PercentCalculator::buildRounding(const QRect &group, const Placed &wholePoints, const Placed &oneDecimal)
+void PercentCalculator::buildRounding(const QRect &group, const Placed &wholePoints, const Placed &oneDecimal,
+                                      const Placed &halfPoints)
 {
     GroupBox1 = new QGroupBox(this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(group);
     m_wholePoints = zm::ui::makeRadio(GroupBox1, wholePoints.name, wholePoints.text, wholePoints.at);
+    if (!halfPoints.name.isEmpty())
+        m_halfPoints = zm::ui::makeRadio(GroupBox1, halfPoints.name, halfPoints.text, halfPoints.at);
     m_oneDecimal = zm::ui::makeRadio(GroupBox1, oneDecimal.name, oneDecimal.text, oneDecimal.at);
-    (m_definition.startRounding == Rounding::WholePoints ? m_wholePoints : m_oneDecimal)->setChecked(true);
+    QRadioButton *start = m_definition.startRounding == Rounding::WholePoints ? m_wholePoints : m_oneDecimal;
+    if (m_definition.startRounding == Rounding::HalfPoints && m_halfPoints)
+        start = m_halfPoints;
+    start->setChecked(true);
 }
 
 void PercentCalculator::buildButtons(const Placed &table, const Placed &save, const Placed &restore)

@@ -25,8 +25,9 @@ enum class EntryMark {
 
 // How the minimum scores are worked out.
 enum class MinimumRule {
-    Lifted, // factor × maximum × threshold / 100, × 1,0001 when whole points are shown
-    Offset, // (threshold + offset) × maximum / 100, no lift; the last band without the offset
+    Lifted,  // factor × maximum × threshold / 100, × 1,0001 when whole points are shown
+    Offset,  // (threshold + offset) × maximum / 100, no lift; the last band without the offset
+    Stepped, // maximum × threshold / 100 to the rounding's step, halves up, never above the maximum
 };
 
 // The result strip's columns for one scale: column c (1 …) shows band c.
@@ -116,5 +117,11 @@ const CalculatorDefinition &threeBandCalculator();
 const CalculatorDefinition &fourBandCalculator();
 // The fifteen-point scale of the upper secondary level: grades 15 … 00.
 const CalculatorDefinition &fifteenPointCalculator();
+
+// An own grading key: sixteen rows, one scale per template (see
+// scales/ownkey.h). Its own-values file starts with OwnKeyLeadingLines lines
+// (template code, break point, top, rounding code) before the thresholds.
+const CalculatorDefinition &ownKeyCalculator();
+inline constexpr int OwnKeyLeadingLines = 4;
 
 } // namespace zm::scales

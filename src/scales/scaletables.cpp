@@ -2,6 +2,8 @@
 
 #include "scales/scaledefinition.h"
 
+#include "scales/ownkey.h"
+
 namespace zm::scales {
 
 QStringList numbered(const QString &pattern, int first, int last)
@@ -258,7 +260,40 @@ CalculatorDefinition makeFifteenPoint()
     return d;
 }
 
+// An own key: sixteen rows, of which each template shows its bands; every
+// template keeps its values in the same file, which also names the template.
+CalculatorDefinition makeOwnKey()
+{
+    CalculatorDefinition d;
+    d.thresholdNames = numbered(QStringLiteral("proz%1"), 1, ownkey::MaxBands);
+    d.minimumNames = numbered(QStringLiteral("bedarf%1"), 1, ownkey::MaxBands);
+    d.captionNames = numbered(QStringLiteral("stufe%1"), 1, ownkey::MaxBands);
+    d.entryMarks = QList<EntryMark>(ownkey::MaxBands, EntryMark::AquaChanged);
+    d.thresholdHead = {QStringLiteral("LabelProzent"), QStringLiteral("ab ... %")};
+    d.captionHead = {QStringLiteral("LabelNote"), QStringLiteral("Note:")};
+    d.minimumHead = {QStringLiteral("LabelBedarf"), QStringLiteral("ab ... Punkten")};
+    d.rule = MinimumRule::Stepped;
+    for (const ownkey::KeyTemplate &key : ownkey::keyTemplates()) {
+        ScaleDefinition s;
+        s.caption = key.name;
+        s.file = QStringLiteral("eigenerschluessel.ini");
+        s.linesRead = OwnKeyLeadingLines + ownkey::MaxBands;
+        s.captions = key.bands;
+        s.lastShown = static_cast<int>(key.bands.size());
+        s.strip.heads = key.bands;
+        d.scales << s;
+    }
+    d.strip.columns = ownkey::MaxBands + 1;
+    return d;
+}
+
 } // namespace
+
+const CalculatorDefinition &ownKeyCalculator()
+{
+    static const CalculatorDefinition d = makeOwnKey();
+    return d;
+}
 
 const CalculatorDefinition &subjectScaleCalculator()
 {

@@ -158,7 +158,12 @@ class TestWindowWalk : public QObject
     }
 
 private slots:
-    void init() { program.start(); }
+    void init()
+    {
+        program.start();
+        for (const QString &name : app::windowsBuiltOnDemand())
+            QVERIFY2(app::windowToOpen(name), qPrintable(name));
+    }
     void cleanup() { program.stop(); }
 
     void textsFit()
