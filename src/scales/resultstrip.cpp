@@ -1,6 +1,6 @@
 #include "scales/resultstrip.h"
 
-#include "app/tablemenu.h"
+#include "common/tablemenu.h"
 #include "common/cellpainter.h"
 #include "common/controls.h"
 #include "common/errorreport.h"

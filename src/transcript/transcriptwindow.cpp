@@ -1,7 +1,7 @@
 #include "transcript/transcriptwindow.h"
 
 #include "app/forms.h"
-#include "app/tablemenu.h"
+#include "common/tablemenu.h"
 #include "common/cellpainter.h"
 #include "common/clock.h"
 #include "common/controls.h"
