@@ -62,6 +62,10 @@ void createAllWindows();
 // Deletes them again in reverse order (end of the program, end of a test).
 void destroyAllWindows();
 
+// A window made later than start-up, when first opened: kept from now on
+// and deleted with the others at the end.
+void registerWindow(QWidget *window);
+
 // The window with this objectName ("Form2"), or nullptr while it is not built.
 QWidget *window(const QString &objectName);
 

@@ -1,6 +1,7 @@
 #include "app/mainmenu.h"
 
 #include "app/forms.h"
+#include "classtest/classtestwindows.h"
 #include "common/controls.h"
 #include "common/errorreport.h"
 #include "common/ownvalues.h"
@@ -19,6 +20,9 @@
 #include <array>
 
 namespace {
+
+// Height of the row below the picture.
+constexpr int ClassTestRow = 33;
 
 struct MenuEntry
 {
@@ -60,7 +64,8 @@ TForm1::TForm1(QWidget *parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Zensomat"));
-    setFixedSize(384, 284);
+    // The picture area keeps its 384 × 284; one row below it holds the stored class tests.
+    setFixedSize(384, 284 + ClassTestRow);
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -90,6 +95,12 @@ TForm1::TForm1(QWidget *parent)
         this->*entry.button = button;
         connect(button, &QPushButton::clicked, this, zm::ui::guard([this, button] { openWindow(button); }));
     }
+
+    ButtonKlassenarbeiten = new QPushButton(QStringLiteral("Klassenarbeiten…"), this);
+    ButtonKlassenarbeiten->setObjectName(QStringLiteral("ButtonKlassenarbeiten"));
+    ButtonKlassenarbeiten->setAccessibleName(QStringLiteral("Gespeicherte Klassenarbeiten"));
+    ButtonKlassenarbeiten->setGeometry(16, 284 + 4, 132, 25);
+    connect(ButtonKlassenarbeiten, &QPushButton::clicked, this, zm::ui::guard([] { zm::classtest::openArchive(); }));
 
     Label1 = new QLabel(QStringLiteral("Label1"), this);
     Label1->setObjectName(QStringLiteral("Label1"));

@@ -36,6 +36,7 @@ public:
     QPushButton *Button8 = nullptr;
     QPushButton *Button9 = nullptr;
     QPushButton *Button11 = nullptr;
+    QPushButton *ButtonKlassenarbeiten = nullptr; // the stored class tests, in the row below the picture
 
 signals:
     // The main menu was closed: the program ends.

@@ -1,6 +1,7 @@
 #include "app/forms.h"
 
 #include "app/mainmenu.h"
+#include "classtest/classtestwindows.h"
 #include "common/errorreport.h"
 #include "langindex/essaywindow.h"
 #include "langindex/ownthresholds.h"
@@ -81,6 +82,12 @@ void destroyAllWindows()
         createdInOrder.pop_back();
     }
     forms() = Forms{};
+    zm::classtest::closeStore();
+}
+
+void registerWindow(QWidget *window)
+{
+    createdInOrder.push_back(window);
 }
 
 QWidget *window(const QString &objectName)
