@@ -72,8 +72,10 @@ void ClassTestWindow::buildControls()
     Ergebnisse = named(new QTableWidget(0, 3, this), "Ergebnisse", QStringLiteral("Ergebnisse: Name, Punkte, Note"));
     Ergebnisse->setHorizontalHeaderLabels({QStringLiteral("Name"), QStringLiteral("Punkte"), QStringLiteral("Note")});
     Ergebnisse->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    Ergebnisse->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-    Ergebnisse->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    // Points and grade columns get fixed widths with the key (classtestwindow.cpp):
+    // measuring 500 rows on every keystroke would cost more than the rest.
+    Ergebnisse->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Fixed);
+    Ergebnisse->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Fixed);
     Ergebnisse->setEditTriggers(QAbstractItemView::AllEditTriggers);
     Ergebnisse->setSelectionMode(QAbstractItemView::SingleSelection);
     Ergebnisse->setTabKeyNavigation(true);

@@ -17,6 +17,8 @@
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 
+#include <algorithm>
+
 namespace zm::classtest {
 
 namespace {
@@ -169,6 +171,22 @@ void ClassTestWindow::fillKey()
         Notenspiegel->setItem(1, band, readOnlyItem(QString()));
     }
     Notenspiegel->setHorizontalHeaderLabels(captions);
+    // Fixed widths wide enough for every text these columns can show, so a
+    // keystroke never lays the window out again.
+    const QFontMetrics metrics = Ergebnisse->fontMetrics();
+    const int padding = 3 * metrics.averageCharWidth();
+    int widest = metrics.horizontalAdvance(QStringLiteral("???"));
+    for (const QString &caption : captions)
+        widest = std::max(widest, metrics.horizontalAdvance(caption));
+    Ergebnisse->setColumnWidth(1, std::max(metrics.horizontalAdvance(QStringLiteral("Punkte")),
+                                           metrics.horizontalAdvance(QStringLiteral("000,00"))) +
+                                      padding);
+    Ergebnisse->setColumnWidth(2, std::max(widest, metrics.horizontalAdvance(QStringLiteral("Note"))) + padding);
+    Notenspiegel->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    for (int band = 0; band < bands; ++band)
+        Notenspiegel->setColumnWidth(band, std::max(metrics.horizontalAdvance(captions.at(band)),
+                                                    metrics.horizontalAdvance(QStringLiteral("100,0 %"))) +
+                                               padding);
     Hoechstpunktzahl->setText(QStringLiteral("Höchstpunktzahl: ") + m_test.key.maximum);
     fitHeight(Schluessel);
     fitHeight(Notenspiegel);
