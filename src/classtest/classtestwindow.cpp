@@ -105,9 +105,19 @@ void ClassTestWindow::connectHandlers()
                 store([&](ClassTestStore &s) { s.setDate(m_test.id, date); });
         });
     });
-    zm::ui::onClicked(ButtonDrucken, this, [this] { printReport(this, m_test, *m_grading); });
-    zm::ui::onClicked(ButtonPdf, this, [this] { saveReportPdf(m_test, *m_grading); });
-    zm::ui::onClicked(ButtonCsv, this, [this] { saveCsv(m_test, *m_grading); });
+    // The window is shown only with a test, but a button must never reach an empty key.
+    zm::ui::onClicked(ButtonDrucken, this, [this] {
+        if (m_grading)
+            printReport(this, m_test, *m_grading);
+    });
+    zm::ui::onClicked(ButtonPdf, this, [this] {
+        if (m_grading)
+            saveReportPdf(m_test, *m_grading);
+    });
+    zm::ui::onClicked(ButtonCsv, this, [this] {
+        if (m_grading)
+            saveCsv(m_test, *m_grading);
+    });
     zm::ui::onClicked(ButtonArchiv, this, [] { openArchive(); });
 }
 

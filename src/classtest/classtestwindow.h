@@ -37,11 +37,6 @@ public:
     void forget(qint64 id);
 
     const ClassTest &test() const { return m_test; }
-    bool storing() const { return m_store != nullptr; }
-
-    // The figures as shown, for the report.
-    const Distribution &distribution() const { return m_distribution; }
-    const Grading &grading() const { return *m_grading; }
 
     QLineEdit *Titel = nullptr;
     QLineEdit *Klasse = nullptr;
