@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -87,6 +89,18 @@ private slots:
         }
         SqliteStore again(path);
         QCOMPARE(again.load(id).results.at(3).name, QStringLiteral("Dana"));
+        // The file counts its migration steps and writes ahead.
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "look");
+            db.setDatabaseName(path);
+            QVERIFY(db.open());
+            QSqlQuery query(db);
+            QVERIFY(query.exec("PRAGMA user_version") && query.next());
+            QCOMPARE(query.value(0).toInt(), SqliteStore::schemaVersion());
+            QVERIFY(query.exec("PRAGMA journal_mode") && query.next());
+            QCOMPARE(query.value(0).toString(), QStringLiteral("wal"));
+        }
+        QSqlDatabase::removeDatabase("look");
     }
 
     // Killed between two changes: the first change is in the file.
