@@ -8,6 +8,8 @@
 #include "app/forms.h"
 #include "app/mainmenu.h"
 #include "common/filedialogs.h"
+#include "classtest/classtestwindow.h"
+#include "classtest/classtestwindows.h"
 #include "common/messages.h"
 #include "platform/handshake.h"
 #include "platform/platform.h"
@@ -26,6 +28,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QWindow>
 
@@ -259,6 +262,51 @@ void finalGrade()
     zm::app::destroyAllWindows();
 }
 
+// A class test of 500 students, stored in the data folder's database: the
+// window the three-band strip opens for 40 points.
+zm::classtest::ClassTestWindow *classTestOf500()
+{
+    zm::app::createAllWindows();
+    control<QLineEdit>("Form8", "Punktezahl")->setText(QStringLiteral("40"));
+    zm::app::window(QStringLiteral("Form9"))->findChild<QAction *>(QStringLiteral("ActionKlassenarbeit"))->trigger();
+    auto *w = qobject_cast<zm::classtest::ClassTestWindow *>(zm::app::window(QStringLiteral("Klassenarbeit")));
+    showAndWait(w);
+    for (int row = 0; row < 500; ++row) {
+        w->Ergebnisse->item(row, 0)->setText(QStringLiteral("Schüler %1").arg(row + 1));
+        w->Ergebnisse->item(row, 1)->setText(QString::number(row % 41));
+    }
+    return w;
+}
+
+// One points cell changed: its grade, the distribution, the average and the
+// chart follow, the cell is stored, and the window is painted again.
+void classTestChange()
+{
+    zm::classtest::ClassTestWindow *w = classTestOf500();
+    QTableWidgetItem *points = w->Ergebnisse->item(250, 1);
+    int n = 0;
+    const std::vector<double> ms = timed(50, [&] {
+        points->setText(QString::number(++n % 41));
+        QCoreApplication::processEvents();
+    });
+    if (w->Notenspiegel->item(0, 0)->text().isEmpty())
+        std::printf("class test: the distribution was not shown\n");
+    line("class test of 500: one points change", median(ms), "ms", "< 5 ms");
+    zm::app::destroyAllWindows();
+}
+
+// A stored test of 500 students read back and shown.
+void classTestOpen()
+{
+    const qint64 id = classTestOf500()->test().id;
+    const std::vector<double> ms = timed(15, [&] {
+        zm::classtest::openStored(id);
+        QCoreApplication::processEvents();
+    });
+    line("class test of 500: opening it stored", median(ms), "ms", "< 100 ms");
+    zm::app::destroyAllWindows();
+}
+
 void memory()
 {
     zm::app::createAllWindows();
@@ -334,6 +382,8 @@ int main(int argc, char *argv[])
     keystroke();
     finalGrade();
     stripAsPdf();
+    classTestChange();
+    classTestOpen();
     memory();
     numberCore();
     return 0;

@@ -6,7 +6,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   libquazip1-qt6-dev libxml2-dev
-  qt6-qpa-plugins libqt6svg6 qt6-translations-l10n
+  qt6-qpa-plugins libqt6svg6 qt6-translations-l10n libqt6sql6-sqlite
   fonts-dejavu-core
   libcups2-dev
   poppler-utils cups cups-client cups-bsd cups-filters

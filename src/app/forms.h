@@ -75,6 +75,9 @@ void destroyAllWindows();
 // Every window in creation order (empty while none is built): what walks
 // over all windows (tests, the keyboard path) iterate.
 QList<QWidget *> allWindows();
+// A window made later than start-up, when first opened: kept from now on
+// and deleted with the others at the end.
+void registerWindow(QWidget *window);
 
 // The window with this objectName ("Form2"), or nullptr while it is not built.
 QWidget *window(const QString &objectName);

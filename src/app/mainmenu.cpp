@@ -1,6 +1,7 @@
 #include "app/mainmenu.h"
 
 #include "app/forms.h"
+#include "classtest/classtestwindows.h"
 #include "common/controls.h"
 #include "common/errorreport.h"
 #include "common/ownvalues.h"
@@ -20,6 +21,7 @@
 #include <array>
 
 namespace {
+
 
 struct MenuEntry
 {
@@ -47,9 +49,10 @@ const std::array<MenuEntry, 11> Menu = {{
 }};
 
 constexpr int MenuWidth = 384;
-// The last row of buttons; the window ends as far below it as below the others.
-constexpr int LastRowTop = 277;
-constexpr int Height = LastRowTop + 25 + 11;
+// The row below the picture area (384 × 284): the stored class tests and the own key.
+constexpr int PictureHeight = 284;
+constexpr int LastRowTop = PictureHeight + 4;
+constexpr int Height = PictureHeight + 33;
 
 QPixmap renderPicture(const QString &resource, QSize size)
 {
@@ -103,6 +106,12 @@ TForm1::TForm1(QWidget *parent)
         this->*entry.button = button;
         connect(button, &QPushButton::clicked, this, zm::ui::guard([this, button] { openWindow(button); }));
     }
+
+    ButtonKlassenarbeiten = new QPushButton(QStringLiteral("Klassenarbeiten…"), this);
+    ButtonKlassenarbeiten->setObjectName(QStringLiteral("ButtonKlassenarbeiten"));
+    ButtonKlassenarbeiten->setAccessibleName(QStringLiteral("Gespeicherte Klassenarbeiten"));
+    ButtonKlassenarbeiten->setGeometry(16, LastRowTop, 132, 25);
+    connect(ButtonKlassenarbeiten, &QPushButton::clicked, this, zm::ui::guard([] { zm::classtest::openArchive(); }));
 
     Label1 = new QLabel(QStringLiteral("Label1"), this);
     Label1->setObjectName(QStringLiteral("Label1"));

@@ -37,6 +37,7 @@ public:
     QPushButton *Button9 = nullptr;
     QPushButton *Button11 = nullptr;
     QPushButton *ButtonSchluessel = nullptr;
+    QPushButton *ButtonKlassenarbeiten = nullptr; // the stored class tests, in the row below the picture
 
 signals:
     // The main menu was closed: the program ends.

@@ -2,6 +2,7 @@
 
 #include "app/mainmenu.h"
 #include "common/accessiblenames.h"
+#include "classtest/classtestwindows.h"
 #include "common/errorreport.h"
 #include "common/keyboardpath.h"
 #include "langindex/essaywindow.h"
@@ -39,14 +40,19 @@ std::vector<QWidget *> createdInOrder;
 // Set while restartProgram closes the main menu after the teacher agreed to end.
 bool endConfirmed = false;
 
+void keep(QWidget *window)
+{
+    createdInOrder.push_back(window);
+    // Names first: a control without a caption is named after its own hint,
+    // not after the keyboard path's.
+    zm::ui::nameByCaptions(window);
+    zm::ui::addKeyboardPath(window);
+}
+
 template <class T> void create(T *&slot)
 {
     slot = new T();
-    createdInOrder.push_back(slot);
-    // Names first: a control without a caption is named after its own hint,
-    // not after the keyboard path's.
-    zm::ui::nameByCaptions(slot);
-    zm::ui::addKeyboardPath(slot);
+    keep(slot);
 }
 
 // The windows built when first opened: the objectNames of what is built
@@ -120,6 +126,12 @@ void destroyAllWindows()
         createdInOrder.pop_back();
     }
     forms() = Forms{};
+    zm::classtest::closeStore();
+}
+
+void registerWindow(QWidget *window)
+{
+    keep(window);
 }
 
 QList<QWidget *> allWindows()

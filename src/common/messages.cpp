@@ -53,20 +53,27 @@ void setAnswerHook(AnswerHook h)
     answerHook() = std::move(h);
 }
 
-Answer askYesNoCancel(const QString &text)
+namespace {
+
+Answer ask(const QString &text, bool withCancel)
 {
     const ShownBox box{BoxKind::Question, applicationTitle(), text};
     if (hook()) {
         hook()(box);
         return answerHook() ? answerHook()(box) : Answer::Cancel;
     }
-    QMessageBox msg(QMessageBox::Question, box.title, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                    QApplication::activeWindow());
+    const QMessageBox::StandardButtons buttons =
+        withCancel ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel : QMessageBox::Yes | QMessageBox::No;
+    QMessageBox msg(QMessageBox::Question, box.title, text, buttons, QApplication::activeWindow());
     msg.setObjectName(QStringLiteral("MessageBox"));
     msg.button(QMessageBox::Yes)->setText(QStringLiteral("Ja"));
     msg.button(QMessageBox::No)->setText(QStringLiteral("Nein"));
-    msg.button(QMessageBox::Cancel)->setText(QStringLiteral("Abbrechen"));
-    msg.setEscapeButton(QMessageBox::Cancel);
+    if (withCancel) {
+        msg.button(QMessageBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+        msg.setEscapeButton(QMessageBox::Cancel);
+    } else {
+        msg.setEscapeButton(QMessageBox::No);
+    }
     switch (msg.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;
@@ -75,6 +82,18 @@ Answer askYesNoCancel(const QString &text)
     default:
         return Answer::Cancel;
     }
+}
+
+} // namespace
+
+Answer askYesNoCancel(const QString &text)
+{
+    return ask(text, true);
+}
+
+bool askYesNo(const QString &text)
+{
+    return ask(text, false) == Answer::Yes;
 }
 
 QString applicationTitle()

@@ -45,6 +45,8 @@ void showMessageLines(const QStringList &lines);
 // A modal question with the buttons "Ja", "Nein" and "Abbrechen", the
 // application title as caption; closing the box counts as "Abbrechen".
 Answer askYesNoCancel(const QString &text);
+// "Ja"/"Nein" (Escape: "Nein"); true for "Ja". With only the message hook set it counts as "Nein".
+bool askYesNo(const QString &text);
 
 // A critical box with a stop icon: the general error report's look.
 void showCritical(const QString &text);

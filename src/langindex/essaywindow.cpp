@@ -11,8 +11,7 @@
 #include "langindex/essaytexts.h"
 #include "langindex/essaywindowlook.h"
 #include "langindex/ownthresholds.h"
-#include "transcript/namewindow.h"
-#include "transcript/transcriptwindow.h"
+#include "transcript/transcripthandoff.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -385,11 +384,21 @@ void TForm14::Button3Click()
     const bool recording = CheckBox1->isChecked();
     if (m_grade.finalGrade(recording, transcriptPending) != li::GradeEnd::Done || !recording)
         return;
-    if (TForm18 *names = zm::app::forms().form18) {
-        names->Edit1->clear();
+    // The name window: its name field is cleared and takes the focus.
+    if (QWidget *names = zm::app::window(QStringLiteral("Form18"))) {
+        auto *name = names->findChild<QLineEdit *>(QStringLiteral("Edit1"));
+        if (name)
+            name->clear();
         zm::ui::showInFront(names);
-        names->Edit1->setFocus();
+        if (name)
+            name->setFocus();
     }
+}
+
+QStringList TForm14::resultCells() const
+{
+    return {Edit1->text(),  Edit2->text(),   Edit3->text(), Edit4->text(),
+            Edit17->text(), Label25->text(), Edit21->text() + QStringLiteral(" / ") + Label30->text()};
 }
 
 void TForm14::Label30Click()
@@ -401,16 +410,14 @@ void TForm14::Button9Click()
 {
     if (transcriptPending != 1)
         return;
-    if (TForm17 *transcript = zm::app::forms().form17)
-        transcript->Button3Click();
+    if (auto *transcript = dynamic_cast<zm::transcript::TranscriptHandOff *>(zm::app::window(QStringLiteral("Form17"))))
+        transcript->saveTranscript();
 }
 
 void TForm14::Button10Click()
 {
-    if (TForm17 *transcript = zm::app::forms().form17) {
-        transcript->setWindowTitle(TForm17::printTitle());
-        zm::ui::showInFront(transcript);
-    }
+    if (auto *transcript = dynamic_cast<zm::transcript::TranscriptHandOff *>(zm::app::window(QStringLiteral("Form17"))))
+        transcript->showTranscript();
 }
 
 void TForm14::updateButtons()

@@ -6,6 +6,7 @@
 
 #include "common/fixedpoint.h"
 #include "langindex/errorindex.h"
+#include "langindex/essayhandoff.h"
 #include "langindex/essaygrade.h"
 
 #include <QWidget>
@@ -26,7 +27,7 @@ class QTextEdit;
 class QTime;
 class QTimer;
 
-class TForm14 : public QWidget, private zm::langindex::EssayFields
+class TForm14 : public QWidget, public zm::langindex::EssayHandOff, private zm::langindex::EssayFields
 {
     Q_OBJECT
 public:
@@ -43,7 +44,11 @@ public:
     bool indexMode() const { return m_indexMode; }
     // The radio button of a level, and the selected level (nullptr: none).
     QRadioButton *levelButton(zm::langindex::Level level) const;
-    const zm::langindex::LevelInfo *selectedLevel() const;
+    const zm::langindex::LevelInfo *selectedLevel() const override;
+
+    QStringList resultCells() const override;
+    int pendingState() const override { return transcriptPending; }
+    void setPendingState(int state) override { transcriptPending = state; }
 
     // The clock panel's text: "14:05 Uhr".
     static QString clockText(const QTime &time);

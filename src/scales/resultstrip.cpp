@@ -1,6 +1,7 @@
 #include "scales/resultstrip.h"
 
-#include "app/tablemenu.h"
+#include "common/tablemenu.h"
+#include "classtest/classtestwindows.h"
 #include "common/cellpainter.h"
 #include "common/controls.h"
 #include "common/errorreport.h"
@@ -11,6 +12,7 @@
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -115,6 +117,13 @@ ResultStrip::ResultStrip(const QString &objectName, const StripLayout &strip, co
 
     // Right click: the print dialog, a PDF file, the cells on the clipboard.
     zm::app::addTableMenu(this, StringGrid1, zm::print::PrintScale::Proportional);
+    // … and the evaluation of a whole class test against the calculator's key.
+    if (auto *menu = findChild<QMenu *>(QStringLiteral("TableMenu"))) {
+        menu->addSeparator();
+        QAction *evaluate = menu->addAction(QStringLiteral("Klassenarbeit auswerten…"));
+        evaluate->setObjectName(QStringLiteral("ActionKlassenarbeit"));
+        connect(evaluate, &QAction::triggered, this, zm::ui::guard([this] { evaluateClassTest(); }));
+    }
 
     // Not shown: the same action as a double click, for code that wants it.
     Button1 = zm::ui::makeHiddenButton(this, QStringLiteral("Button1"));
@@ -248,6 +257,12 @@ void ResultStrip::fill()
         setCell(column, 1, QString());
         setCell(column, 2, QString());
     }
+}
+
+void ResultStrip::evaluateClassTest()
+{
+    if (const BandSource *calculator = source())
+        zm::classtest::openFromStrip(*calculator);
 }
 
 void ResultStrip::Button1Click()

@@ -63,6 +63,8 @@ public:
     // Empties columns 1 … of every row (the calculator does this before it opens the strip).
     void clearBandColumns();
     QString cell(int column, int row) const;
+    // "Klassenarbeit auswerten…": the class-test window with the calculator's key.
+    void evaluateClassTest();
 
     QTableWidget *StringGrid1 = nullptr;
     QPushButton *Button1 = nullptr;

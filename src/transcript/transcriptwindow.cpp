@@ -1,7 +1,7 @@
 #include "transcript/transcriptwindow.h"
 
 #include "app/forms.h"
-#include "app/tablemenu.h"
+#include "common/tablemenu.h"
 #include "common/cellpainter.h"
 #include "common/clock.h"
 #include "common/controls.h"
@@ -12,7 +12,7 @@
 #include "common/widgetstyle.h"
 #include "common/windowprint.h"
 #include "langindex/essaygrade.h"
-#include "langindex/essaywindow.h"
+#include "langindex/essayhandoff.h"
 #include "transcript/csvexport.h"
 #include "transcript/documentexport.h"
 #include "transcript/namewindow.h"
@@ -238,16 +238,15 @@ void TForm17::Button1Click()
 
 void TForm17::Button2Click()
 {
-    const TForm14 *essay = zm::app::forms().form14;
+    const zm::langindex::EssayHandOff *essay = essayWindow();
     const TForm18 *names = zm::app::forms().form18;
     if (!essay || !names)
         return;
-    const tr::Row row = {
-        names->Edit1->text(),   essay->Edit1->text(),
-        essay->Edit2->text(),   essay->Edit3->text(),
-        essay->Edit4->text(),   essay->Edit17->text(),
-        essay->Label25->text(), essay->Edit21->text() + QStringLiteral(" / ") + essay->Label30->text(),
-    };
+    const QStringList cells = essay->resultCells();
+    tr::Row row;
+    row[0] = names->Edit1->text();
+    for (std::size_t column = 1; column < row.size(); ++column)
+        row[column] = cells.value(static_cast<qsizetype>(column) - 1);
     if (!m_transcript.addRow(row)) {
         zm::ui::showMessage(QStringLiteral("Die Mitschrift ist voll: mehr als 35 Schülerinnen und Schüler passen "
                                            "nicht hinein.\nDieser Eintrag wurde nicht übernommen. Speichere die "
@@ -257,6 +256,17 @@ void TForm17::Button2Click()
     refreshGrid();
 }
 
+zm::langindex::EssayHandOff *TForm17::essayWindow()
+{
+    return dynamic_cast<zm::langindex::EssayHandOff *>(zm::app::window(QStringLiteral("Form14")));
+}
+
+void TForm17::showTranscript()
+{
+    setWindowTitle(printTitle());
+    zm::ui::showInFront(this);
+}
+
 void TForm17::Button3Click()
 {
     save();
@@ -264,14 +274,14 @@ void TForm17::Button3Click()
 
 bool TForm17::save()
 {
-    TForm14 *essay = zm::app::forms().form14;
-    const int pendingBefore = essay ? essay->transcriptPending : 2;
+    zm::langindex::EssayHandOff *essay = essayWindow();
+    const int pendingBefore = essay ? essay->pendingState() : 2;
     const auto keepPending = [&] {
         if (essay)
-            essay->transcriptPending = pendingBefore;
+            essay->setPendingState(pendingBefore);
     };
     if (essay) {
-        essay->transcriptPending = 2;
+        essay->setPendingState(2);
         if (const zm::langindex::LevelInfo *level = essay->selectedLevel())
             m_indexName = tr::indexName(level->level);
     }

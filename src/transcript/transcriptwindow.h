@@ -1,6 +1,7 @@
 #pragma once
 
 #include "transcript/transcript.h"
+#include "transcript/transcripthandoff.h"
 
 #include <QWidget>
 
@@ -9,6 +10,9 @@ class QPushButton;
 class QTableView;
 class QTableWidget;
 
+namespace zm::langindex {
+class EssayHandOff;
+}
 namespace zm::transcript {
 class GridModel;
 }
@@ -18,7 +22,7 @@ class GridModel;
 // HTML text, a .docx or an .odt document or as CSV and reads the first table
 // of a document back into the grid. Below the buttons it shows the grade distribution and the average
 // final score of its rows.
-class TForm17 : public QWidget
+class TForm17 : public QWidget, public zm::transcript::TranscriptHandOff
 {
     Q_OBJECT
 public:
@@ -43,6 +47,9 @@ public:
     // False means the program keeps running.
     bool mayEnd();
 
+    void saveTranscript() override { Button3Click(); }
+    void showTranscript() override;
+
     // "Ausdruck vom 05.03.2024", today's date.
     static QString printTitle();
 
@@ -59,6 +66,7 @@ public:
     QLabel *Durchschnitt = nullptr;
 
 private:
+    static zm::langindex::EssayHandOff *essayWindow();
     void buildGrid();
     void buildStatistics(int top);
     void refreshGrid();

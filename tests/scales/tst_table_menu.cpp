@@ -3,7 +3,7 @@
 // the top left, and printing through the print dialog.
 
 #include "app/forms.h"
-#include "app/tablemenu.h"
+#include "common/tablemenu.h"
 #include "common/tabletext.h"
 
 #include "scalestest.h"

@@ -1,4 +1,4 @@
-#include "app/tablemenu.h"
+#include "common/tablemenu.h"
 
 #include "app/forms.h"
 #include "common/errorreport.h"
