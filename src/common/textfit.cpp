@@ -56,6 +56,19 @@ int buttonRoom(const QAbstractButton *button)
     return button->style()->subElementRect(contents, &opt, button).width();
 }
 
+// The text as shown: a mnemonic's "&" is not drawn, "&&" is one "&".
+QString shownText(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && i + 1 < text.size())
+            ++i;
+        out += text[i];
+    }
+    return out;
+}
+
 } // namespace
 
 TextRoom textRoom(const QWidget *control)
@@ -65,12 +78,13 @@ TextRoom textRoom(const QWidget *control)
         if (label->wordWrap() || label->textFormat() == Qt::RichText ||
             (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text)))
             return {};
-        return {text, labelRoom(label)};
+        // A label marks its buddy's mnemonic; without a buddy it shows every "&".
+        return {label->buddy() ? shownText(text) : text, labelRoom(label)};
     }
     if (const auto *group = qobject_cast<const QGroupBox *>(control))
-        return {group->title(), groupTitleRoom(group)};
+        return {shownText(group->title()), groupTitleRoom(group)};
     if (const auto *button = qobject_cast<const QAbstractButton *>(control))
-        return {button->text(), buttonRoom(button)};
+        return {shownText(button->text()), buttonRoom(button)};
     return {};
 }
 

@@ -9,6 +9,7 @@
 //   within a group of radio buttons, and F6 / Shift+F6 for what Tab skips.
 
 #include "app/forms.h"
+#include "classtest/classtestwindows.h"
 #include "common/cellpainter.h"
 #include "common/textfit.h"
 
@@ -16,12 +17,14 @@
 #include "support/testmain.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QTableView>
 #include <QTest>
@@ -103,11 +106,13 @@ bool isInputControl(const QWidget *c)
            qobject_cast<const QTextEdit *>(c);
 }
 
-// Part of a grid or text view (its scroll bars, headers, corner button).
+// Part of a grid or text view (its scroll bars, headers, corner button), or
+// of a spin box or combo box (its line edit): the outer control is the one.
 bool insideScrollArea(const QWidget *c, const QWidget *window)
 {
     for (const QWidget *p = c->parentWidget(); p && p != window; p = p->parentWidget()) {
-        if (qobject_cast<const QAbstractScrollArea *>(p))
+        if (qobject_cast<const QAbstractScrollArea *>(p) || qobject_cast<const QAbstractSpinBox *>(p) ||
+            qobject_cast<const QComboBox *>(p))
             return true;
     }
     return false;
@@ -163,6 +168,13 @@ private slots:
         program.start();
         for (const QString &name : app::windowsBuiltOnDemand())
             QVERIFY2(app::windowToOpen(name), qPrintable(name));
+        // The class-test windows: the evaluation from a strip's menu (a key
+        // needs a maximum score), and the archive.
+        test::Program::control<QLineEdit>(QStringLiteral("Form2"), QStringLiteral("Punktezahl"))->setText(QStringLiteral("40"));
+        app::window(QStringLiteral("Form3"))->findChild<QAction *>(QStringLiteral("ActionKlassenarbeit"))->trigger();
+        QVERIFY(app::window(QStringLiteral("Klassenarbeit")));
+        classtest::openArchive();
+        QVERIFY(app::window(QStringLiteral("Archiv")));
     }
     void cleanup() { program.stop(); }
 
