@@ -54,6 +54,7 @@ class TestClassTestWindow : public QObject
     // The calculator computes for 40 points; its strip opens the window.
     static ClassTestWindow *openFrom(const QString &calculator, const QString &strip)
     {
+        app::windowToOpen(calculator); // the own key is built when first opened
         auto *score = test::Program::control<QLineEdit>(calculator, "Punktezahl");
         ui::guarded([&] { ui::setText(score, "40"); });
         auto *action = app::window(strip)->findChild<QAction *>("ActionKlassenarbeit");
@@ -92,6 +93,7 @@ private slots:
         QTest::newRow("three bands") << "Form8" << "Form9";
         QTest::newRow("four bands") << "Form19" << "Form20";
         QTest::newRow("fifteen points") << "Form10" << "Form11";
+        QTest::newRow("own key") << "EigenerSchluessel" << "EigenerSchluesselTabelle";
     }
     // The key is the strip's heads and minimums; later changes in the calculator leave it.
     void keyFromEveryStrip()
@@ -115,6 +117,9 @@ private slots:
         QCOMPARE(tableRow(w->Schluessel, 1), minimums);
         QCOMPARE(w->Hoechstpunktzahl->text(), QStringLiteral("Höchstpunktzahl: 40"));
         QCOMPARE(w->Notenspiegel->columnCount(), heads.size());
+        // Points exactly at the second band's minimum reach that band.
+        type(w, 0, QStringLiteral("Ada"), minimums.at(1));
+        QCOMPARE(w->Ergebnisse->item(0, 2)->text(), heads.at(1));
         ui::guarded([&] { ui::setText(test::Program::control<QLineEdit>(calculator, "Punktezahl"), "80"); });
         QCOMPARE(tableRow(w->Schluessel, 1), minimums);
         QCOMPARE(program.recorder.criticalCount(), 0);
