@@ -18,7 +18,7 @@
 
 #include <algorithm>
 
-namespace zm::app {
+namespace zm::ui {
 
 namespace {
 
@@ -35,7 +35,7 @@ void saveAsPdf(QWidget *window, zm::print::PrintScale scale)
 {
     zm::ui::FileRequest request;
     request.kind = zm::ui::FileRequest::Kind::Save;
-    request.folder = dataFolder();
+    request.folder = zm::app::dataFolder();
     request.filters = {QStringLiteral("PDF-Dokument (*.pdf)")};
     request.defaultSuffix = QStringLiteral("pdf");
     request.fileName =
@@ -127,4 +127,4 @@ void addTableMenu(QWidget *window, QAbstractItemView *grid, zm::print::PrintScal
     grid->viewport()->installEventFilter(new RightClickFilter(grid));
 }
 
-} // namespace zm::app
+} // namespace zm::ui

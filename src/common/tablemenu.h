@@ -12,7 +12,7 @@
 class QAbstractItemView;
 class QWidget;
 
-namespace zm::app {
+namespace zm::ui {
 
 // The right click anywhere in `window` opens the menu; on `grid` it neither
 // selects nor marks a cell.
@@ -21,4 +21,4 @@ void addTableMenu(QWidget *window, QAbstractItemView *grid, zm::print::PrintScal
 // The grid's rows that hold text, with its heading row where it shows one.
 zm::tabletext::Rows tableTexts(const QAbstractItemView *grid);
 
-} // namespace zm::app
+} // namespace zm::ui

@@ -116,7 +116,7 @@ ResultStrip::ResultStrip(const QString &objectName, const StripLayout &strip, co
     zm::ui::allowLineSizing(StringGrid1);
 
     // Right click: the print dialog, a PDF file, the cells on the clipboard.
-    zm::app::addTableMenu(this, StringGrid1, zm::print::PrintScale::Proportional);
+    zm::ui::addTableMenu(this, StringGrid1, zm::print::PrintScale::Proportional);
     // … and the evaluation of a whole class test against the calculator's key.
     if (auto *menu = findChild<QMenu *>(QStringLiteral("TableMenu"))) {
         menu->addSeparator();

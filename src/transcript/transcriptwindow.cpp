@@ -141,7 +141,7 @@ void TForm17::buildGrid()
     zm::ui::setPaletteColour(StringGrid1, QPalette::Text, Qt::black);
     StringGrid1->setItemDelegate(new zm::ui::CellPainterDelegate(zm::ui::CellAlignment::Left, false, StringGrid1));
     // Right click: the print dialog, a PDF file, the rows on the clipboard.
-    zm::app::addTableMenu(this, StringGrid1, zm::print::PrintScale::PrintToFit);
+    zm::ui::addTableMenu(this, StringGrid1, zm::print::PrintScale::PrintToFit);
 
     // Row 0 stays in place as the heading; the student rows scroll below it.
     QHeaderView *heading = StringGrid1->horizontalHeader();

@@ -114,7 +114,7 @@ private slots:
         // Both formats, with the grid's exact texts; only rows that hold text.
         if (window == "Form17")
             QTest::mouseClick(w->findChild<QPushButton *>("Button2"), Qt::LeftButton);
-        const tabletext::Rows rows = app::tableTexts(grid);
+        const tabletext::Rows rows = ui::tableTexts(grid);
         for (const QStringList &cells : rows)
             QVERIFY(!cells.join("").isEmpty());
         if (window == "Form17")
