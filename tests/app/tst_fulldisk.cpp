@@ -141,6 +141,8 @@ private slots:
         QTest::newRow("own values, eight-band") << "Form2"  << "ue8b.ini"   << false << "E/A-Fehler 112\n";
         QTest::newRow("own thresholds")         << "Form16" << "ewert.ini"  << false << "E/A-Fehler 112\n";
         QTest::newRow("transcript")             << "html"   << "liste.doc"  << false << "Die Mitschrift wurde nicht gespeichert:\n";
+        QTest::newRow("transcript, .docx")      << "html"   << "liste.docx" << false << "Die Mitschrift wurde nicht gespeichert:\n";
+        QTest::newRow("transcript, .odt")       << "html"   << "liste.odt"  << false << "Die Mitschrift wurde nicht gespeichert:\n";
         QTest::newRow("csv")                    << "csv"    << "liste.csv"  << false << "Die CSV-Datei wurde nicht gespeichert:\n";
         QTest::newRow("pdf, full")              << "pdf"    << "tabelle.pdf" << false << "Die PDF-Datei wurde nicht gespeichert:\n";
         QTest::newRow("pdf, half its size free") << "pdf"   << "tabelle.pdf" << true << "Die PDF-Datei wurde nicht gespeichert:\n";
