@@ -7,8 +7,8 @@
 #include "transcript/transcript.h"
 
 #include "support/testmain.h"
+#include "support/zipped.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -18,10 +18,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <quazip.h>
-#include <quazipfile.h>
-
 using namespace zm;
+using test::zipped;
 using transcript::Transcript;
 
 namespace {
@@ -43,21 +41,6 @@ Transcript threeStudents()
     t.addRow({"Ayşe Doğan & <Gast>", "300", "6", "2,00", "11", "12", "11,00", "11,3 / 2 +"});
     t.addRow({"Jürgen Müller", "", "", "", "8", "9", "7,25", "8,1 / 3"});
     return t;
-}
-
-QByteArray zipped(const QString &entry, const QByteArray &content)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    QuaZip zip(&buffer);
-    if (!zip.open(QuaZip::mdCreate))
-        qFatal("cannot create zip");
-    QuaZipFile file(&zip);
-    file.open(QIODevice::WriteOnly, QuaZipNewInfo(entry));
-    file.write(content);
-    file.close();
-    zip.close();
-    return bytes;
 }
 
 QStringList row(const Transcript &t, int r)
