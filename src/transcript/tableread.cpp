@@ -342,17 +342,19 @@ QList<QStringList> readFirstTable(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         fail("Die Datei lässt sich nicht öffnen.");
-    if (file.size() > MaxFileBytes)
+    // Only an archive may be larger than the text read from it.
+    const qint64 cap = file.peek(4) == "PK\x03\x04" ? MaxFileBytes : MaxTextBytes;
+    if (file.size() > cap)
         fail("Die Datei ist zu groß für eine Mitschrift.");
     QByteArray bytes;
     try {
-        bytes = file.read(MaxFileBytes + 1);
+        bytes = file.read(cap + 1);
     } catch (const std::bad_alloc &) {
         fail("Für diese Datei reicht der Arbeitsspeicher nicht.");
     }
     if (file.error() != QFileDevice::NoError)
         fail("Die Datei lässt sich nicht lesen.");
-    if (bytes.size() > MaxFileBytes) // a file that grew while it was read
+    if (bytes.size() > cap) // a file that grew while it was read
         fail("Die Datei ist zu groß für eine Mitschrift.");
     return firstTableOf(bytes);
 }
