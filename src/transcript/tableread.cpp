@@ -279,7 +279,8 @@ enum class HtmlEncoding { Declared, Utf8, Windows1252 };
 
 HtmlEncoding htmlEncoding(const QByteArray &bytes)
 {
-    static const QRegularExpression declared(QStringLiteral("<meta[^>]*charset|<\\?xml[^>]*encoding"),
+    // Bounded, so that a file full of unclosed "<meta" is no work.
+    static const QRegularExpression declared(QStringLiteral("<meta[^>]{0,1024}charset|<\\?xml[^>]{0,1024}encoding"),
                                              QRegularExpression::CaseInsensitiveOption);
     if (bytes.startsWith("\xEF\xBB\xBF") || bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") ||
         declared.match(QString::fromLatin1(bytes.left(64 * 1024))).hasMatch())

@@ -252,10 +252,11 @@ private slots:
             << fixture.readAll() << "Alles eingelesen, Microsoft Word kannst du  jetzt wieder beenden!"
             << QStringList{"Index: Engl. GK 11", "05.03.2024", "14:07:09", "", "", "", "©", "Velmorra"};
         QTest::newRow("a line end in a cell's source") // word processors wrap their HTML source
-            << QByteArray("<table><tr><td>J\xC3\xBCrgen\r\n  M\xC3\xBCller<br>&nbsp;7 </td></tr></table>")
+            << QByteArray("<meta http-equiv=Content-Type content=\"text/html; charset=windows-1252\"><table><tr>"
+                          "<td>J\xFCrgen\r\n  M\xFCller<br>&nbsp;7 \x80</td></tr></table>")
             << "Alles eingelesen, Microsoft Word kannst du  jetzt wieder beenden!"
             << QStringList{
-                   "Jürgen Müller7", "Wortzahl:", "Fehler:", "F.Q.:", "Pkt.:", "A.:", "Inhalt:", "Gesamtpkt./Note:"};
+                   "Jürgen Müller7 €", "Wortzahl:", "Fehler:", "F.Q.:", "Pkt.:", "A.:", "Inhalt:", "Gesamtpkt./Note:"};
         QTest::newRow("no table") << QByteArray("<p>Liste</p>")
                                   << "Hier gibts wohl kein WinWord? Brauche ich aber!, sorry\nIn der Datei gibt es "
                                      "keine Tabelle."
