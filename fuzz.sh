@@ -12,8 +12,13 @@ shift || true
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(fixedpoint ownvalues settings htmlexport table_html table_docx table_odt)
 
-cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz >/dev/null
+# One build at a time, so that two passes may run side by side.
+mkdir -p build-fuzz
+(
+  flock 9
+  cmake --preset fuzz >/dev/null
+  cmake --build --preset fuzz >/dev/null
+) 9>build-fuzz/.build-lock
 
 dictionary() {
   case "$1" in
