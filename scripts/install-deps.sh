@@ -13,6 +13,7 @@ packages=(
   dpkg-dev desktop-file-utils lintian
   xvfb xauth
   python3
+  clang libclang-rt-14-dev
 )
 
 missing=()

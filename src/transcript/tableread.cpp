@@ -1,7 +1,7 @@
 #include "transcript/tableread.h"
 
 #include "common/ownvalues.h"
-#include "transcript/transcript.h"
+#include "transcript/tablecollector.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -15,110 +15,31 @@
 #include <libxml/HTMLparser.h>
 
 #include <algorithm>
+#include <cstring>
+#include <functional>
 #include <memory>
 
 namespace zm::transcript {
 
 namespace {
 
-// Far more than a transcript ever needs; guards against files that would
-// unpack to gigabytes.
-constexpr qint64 MaxBytes = 64 * 1024 * 1024;
-
 [[noreturn]] void fail(const char *reason)
 {
     throw TableReadError(QString::fromUtf8(reason));
 }
 
-// Collects the first table from the events of a document walk. Tables
-// nested in a cell belong to that cell's text; the walk ends with the first
-// table.
-class TableCollector
+constexpr qint64 ChunkBytes = 64 * 1024;
+
+// The next piece of a document's bytes; empty at its end.
+using Chunks = std::function<QByteArray()>;
+
+Chunks chunksOf(const QByteArray &bytes)
 {
-public:
-    bool finished() const { return m_finished; }
-
-    void tableStart()
-    {
-        if (++m_depth > 1)
-            paragraphEnd();
-    }
-    void tableEnd()
-    {
-        if (--m_depth == 0)
-            m_finished = true;
-        else
-            paragraphEnd();
-    }
-    void rowStart(qint64 repeat = 1)
-    {
-        if (m_depth != 1)
-            return;
-        m_rowRepeat = repeat;
-        m_rows.append(QStringList());
-    }
-    void rowEnd()
-    {
-        if (m_depth != 1 || m_rows.isEmpty())
-            return;
-        // Repeated rows (OpenDocument) only matter as far as the grid reaches.
-        for (qint64 i = 1; i < m_rowRepeat && m_rows.size() < Rows; ++i)
-            m_rows.append(m_rows.last());
-        m_rowRepeat = 1;
-    }
-    void cellStart(qint64 repeat = 1)
-    {
-        if (m_depth == 1) {
-            m_cell.clear();
-            m_cellRepeat = repeat;
-            m_inCell = true;
-        }
-    }
-    void cellEnd()
-    {
-        if (m_depth != 1) {
-            paragraphEnd();
-            return;
-        }
-        m_inCell = false;
-        if (m_rows.isEmpty())
-            return;
-        QStringList &row = m_rows.last();
-        for (qint64 i = 0; i < m_cellRepeat && row.size() < Columns; ++i)
-            row.append(m_cell);
-    }
-    void text(const QString &text)
-    {
-        if (m_inCell)
-            m_cell += text;
-    }
-    void paragraphEnd() { text(QStringLiteral("\r")); }
-
-    QList<QStringList> rows() const
-    {
-        if (!m_finished && m_depth == 0)
-            fail("In der Datei gibt es keine Tabelle.");
-        QList<QStringList> rows = m_rows.mid(0, Rows);
-        if (rows.isEmpty())
-            fail("Die erste Tabelle der Datei ist leer.");
-        return rows;
-    }
-
-private:
-    QList<QStringList> m_rows;
-    QString m_cell;
-    qint64 m_rowRepeat = 1;
-    qint64 m_cellRepeat = 1;
-    int m_depth = 0;
-    bool m_inCell = false;
-    bool m_finished = false;
-};
-
-void checkXml(const QXmlStreamReader &reader, const TableCollector &table)
-{
-    if (reader.hasError() && !table.finished())
-        throw TableReadError(QStringLiteral("Die Datei ist beschädigt: ihr Inhalt ist kein gültiges XML (Zeile %1).")
-                                 .arg(reader.lineNumber()));
+    return [&bytes, offset = qsizetype(0)]() mutable {
+        const QByteArray chunk = bytes.mid(offset, ChunkBytes);
+        offset += chunk.size();
+        return chunk;
+    };
 }
 
 qint64 attributeNumber(const QXmlStreamReader &reader, const QString &ns, const QString &name)
@@ -129,22 +50,46 @@ qint64 attributeNumber(const QXmlStreamReader &reader, const QString &ns, const 
     return ok && n > 0 ? n : 1;
 }
 
-// word/document.xml of a .docx file.
-QList<QStringList> wordTable(const QByteArray &xml)
+// Walks an XML document fed piece by piece, so that neither the document nor
+// one long text of it is ever held whole. `element` sees every start and end
+// element, `inText` says whether character data is text of the document.
+template <typename Element>
+QList<QStringList> walkXml(const Chunks &chunks, TableCollector &table, const bool &inText, Element element)
 {
-    const QString w = QStringLiteral("http://schemas.openxmlformats.org/wordprocessingml/2006/main");
-    QXmlStreamReader reader(xml);
-    TableCollector table;
-    bool inText = false;
-    while (!table.finished() && !reader.atEnd()) {
+    QXmlStreamReader reader;
+    while (!table.finished()) {
         reader.readNext();
-        if (reader.isCharacters()) {
-            if (inText)
-                table.text(reader.text().toString());
+        if (reader.error() == QXmlStreamReader::PrematureEndOfDocumentError) {
+            const QByteArray chunk = chunks();
+            if (chunk.isEmpty())
+                break;
+            reader.addData(chunk);
             continue;
         }
+        if (reader.hasError() || reader.atEnd() || !table.markup())
+            break;
+        if (reader.isCharacters()) {
+            if (inText)
+                table.text(reader.text());
+        } else if (reader.isStartElement() || reader.isEndElement()) {
+            element(reader);
+        }
+    }
+    if (reader.hasError() && !table.finished())
+        throw TableReadError(QStringLiteral("Die Datei ist beschädigt: ihr Inhalt ist kein gültiges XML (Zeile %1).")
+                                 .arg(reader.lineNumber()));
+    return table.rows();
+}
+
+// word/document.xml of a .docx file.
+QList<QStringList> wordTable(const Chunks &chunks)
+{
+    const QString w = QStringLiteral("http://schemas.openxmlformats.org/wordprocessingml/2006/main");
+    TableCollector table(TableCollector::Blanks::Keep);
+    bool inText = false;
+    return walkXml(chunks, table, inText, [&](const QXmlStreamReader &reader) {
         if (reader.namespaceUri() != w)
-            continue;
+            return;
         const QStringView name = reader.name();
         if (reader.isStartElement()) {
             if (name == u"tbl")
@@ -156,10 +101,10 @@ QList<QStringList> wordTable(const QByteArray &xml)
             else if (name == u"t")
                 inText = true;
             else if (name == u"tab")
-                table.text(QStringLiteral("\t"));
+                table.literal(QChar(u'\t'));
             else if (name == u"br" || name == u"cr")
                 table.paragraphEnd();
-        } else if (reader.isEndElement()) {
+        } else {
             if (name == u"tbl")
                 table.tableEnd();
             else if (name == u"tr")
@@ -171,64 +116,46 @@ QList<QStringList> wordTable(const QByteArray &xml)
             else if (name == u"p")
                 table.paragraphEnd();
         }
-    }
-    checkXml(reader, table);
-    return table.rows();
+    });
 }
 
 // content.xml of an .odt file. Blanks in a paragraph collapse to one, as
 // OpenDocument says; <text:s text:c="n"/> stands for n blanks.
-QList<QStringList> openDocumentTable(const QByteArray &xml)
+QList<QStringList> openDocumentTable(const Chunks &chunks)
 {
     const QString tableNs = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:table:1.0");
     const QString textNs = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:text:1.0");
-    static const QRegularExpression blanks(QStringLiteral("[ \\t\\r\\n]+"));
-    QXmlStreamReader reader(xml);
-    TableCollector table;
+    TableCollector table(TableCollector::Blanks::CollapseRuns);
     int paragraphs = 0;
-    while (!table.finished() && !reader.atEnd()) {
-        reader.readNext();
-        if (reader.isCharacters()) {
-            if (paragraphs > 0)
-                table.text(reader.text().toString().replace(blanks, QStringLiteral(" ")));
-            continue;
-        }
+    bool inText = false;
+    return walkXml(chunks, table, inText, [&](const QXmlStreamReader &reader) {
         const QStringView name = reader.name();
-        if (reader.isStartElement()) {
-            if (reader.namespaceUri() == tableNs) {
-                if (name == u"table")
-                    table.tableStart();
-                else if (name == u"table-row")
-                    table.rowStart(attributeNumber(reader, tableNs, QStringLiteral("number-rows-repeated")));
-                else if (name == u"table-cell" || name == u"covered-table-cell")
-                    table.cellStart(attributeNumber(reader, tableNs, QStringLiteral("number-columns-repeated")));
-            } else if (reader.namespaceUri() == textNs) {
-                if (name == u"p" || name == u"h")
-                    ++paragraphs;
-                else if (name == u"s") // no cell of a transcript needs more blanks than this
-                    table.text(QString(std::min<qint64>(attributeNumber(reader, textNs, QStringLiteral("c")), 1000),
-                                       QLatin1Char(' ')));
-                else if (name == u"tab")
-                    table.text(QStringLiteral("\t"));
-                else if (name == u"line-break")
+        const bool start = reader.isStartElement();
+        if (reader.namespaceUri() == tableNs) {
+            if (name == u"table")
+                start ? table.tableStart() : table.tableEnd();
+            else if (name == u"table-row")
+                start ? table.rowStart(attributeNumber(reader, tableNs, QStringLiteral("number-rows-repeated")))
+                      : table.rowEnd();
+            else if (name == u"table-cell" || name == u"covered-table-cell")
+                start ? table.cellStart(attributeNumber(reader, tableNs, QStringLiteral("number-columns-repeated")))
+                      : table.cellEnd();
+        } else if (reader.namespaceUri() == textNs) {
+            if (name == u"p" || name == u"h") {
+                paragraphs += start ? 1 : -1;
+                if (!start)
                     table.paragraphEnd();
-            }
-        } else if (reader.isEndElement()) {
-            if (reader.namespaceUri() == tableNs) {
-                if (name == u"table")
-                    table.tableEnd();
-                else if (name == u"table-row")
-                    table.rowEnd();
-                else if (name == u"table-cell" || name == u"covered-table-cell")
-                    table.cellEnd();
-            } else if (reader.namespaceUri() == textNs && (name == u"p" || name == u"h")) {
-                --paragraphs;
+            } else if (start && name == u"s") {
+                // Stops at the cell's bound, however many blanks are asked for.
+                table.literal(QChar(u' '), attributeNumber(reader, textNs, QStringLiteral("c")));
+            } else if (start && name == u"tab") {
+                table.literal(QChar(u'\t'));
+            } else if (start && name == u"line-break") {
                 table.paragraphEnd();
             }
         }
-    }
-    checkXml(reader, table);
-    return table.rows();
+        inText = paragraphs > 0;
+    });
 }
 
 QList<QStringList> zipTable(QByteArray bytes)
@@ -246,147 +173,169 @@ QList<QStringList> zipTable(QByteArray bytes)
     QuaZipFile entry(&zip);
     if (!entry.open(QIODevice::ReadOnly))
         fail("Die Datei ist beschädigt: ihr Inhalt lässt sich nicht entpacken.");
-    if (entry.usize() > MaxBytes)
-        fail("Die Datei ist zu groß für eine Mitschrift.");
-    const QByteArray xml = entry.read(MaxBytes + 1);
-    entry.close();
-    if (xml.size() > MaxBytes)
-        fail("Die Datei ist zu groß für eine Mitschrift.");
-    if (entry.getZipError() != UNZ_OK)
-        fail("Die Datei ist beschädigt: ihr Inhalt lässt sich nicht entpacken.");
-    return word ? wordTable(xml) : openDocumentTable(xml);
+    // Unpacked piece by piece, only as far as the table reaches: the sizes
+    // in the archive may lie, and a long document may hold its table early.
+    qint64 unpacked = 0;
+    const Chunks chunks = [&entry, &unpacked]() {
+        QByteArray chunk = entry.read(ChunkBytes);
+        unpacked += chunk.size();
+        if (unpacked > MaxTextBytes)
+            fail("Die Datei ist zu groß für eine Mitschrift.");
+        if (chunk.isEmpty() && entry.getZipError() != UNZ_OK)
+            fail("Die Datei ist beschädigt: ihr Inhalt lässt sich nicht entpacken.");
+        return chunk;
+    };
+    return word ? wordTable(chunks) : openDocumentTable(chunks);
 }
 
 // ---------------------------------------------------------------------------
-// HTML, through libxml2's forgiving HTML parser.
+// HTML, through libxml2's forgiving HTML parser, as a stream of events: no
+// document tree is built, and the parser stops as soon as the table is read.
 
-struct FreeDoc
+struct FreeParser
 {
-    void operator()(xmlDoc *doc) const { xmlFreeDoc(doc); }
+    void operator()(htmlParserCtxt *context) const { htmlFreeParserCtxt(context); }
 };
 
-bool named(const xmlNode *node, const char *name)
+struct HtmlWalk
 {
-    return node->type == XML_ELEMENT_NODE && xmlStrcasecmp(node->name, BAD_CAST name) == 0;
-}
+    TableCollector table{TableCollector::Blanks::Browser};
+    htmlParserCtxt *context = nullptr;
+    int hidden = 0; // inside script, style or head: no text
 
-bool namedAny(const xmlNode *node, std::initializer_list<const char *> names)
-{
-    return std::any_of(names.begin(), names.end(), [node](const char *name) { return named(node, name); });
-}
-
-const xmlNode *firstTable(const xmlNode *node)
-{
-    for (; node; node = node->next) {
-        if (named(node, "table"))
-            return node;
-        if (const xmlNode *inside = firstTable(node->children))
-            return inside;
+    // The parser calls back from C: nothing may throw through it.
+    void stopWhenFinished()
+    {
+        if (table.finished())
+            xmlStopParser(context);
     }
-    return nullptr;
+};
+
+bool isAny(const xmlChar *name, std::initializer_list<const char *> names)
+{
+    const char *n = reinterpret_cast<const char *>(name);
+    return std::any_of(names.begin(), names.end(),
+                       [n](const char *candidate) { return std::strcmp(n, candidate) == 0; });
 }
 
-// The text as a browser lays it out: blanks collapse, every block starts a
-// new paragraph (separated by CR), a non-breaking blank is a blank.
-void collectText(const xmlNode *node, QString &out)
+bool isBlock(const xmlChar *name)
 {
-    for (; node; node = node->next) {
-        if (node->type == XML_TEXT_NODE || node->type == XML_CDATA_SECTION_NODE) {
-            out += QString::fromUtf8(reinterpret_cast<const char *>(node->content));
-        } else if (node->type == XML_ELEMENT_NODE) {
-            if (namedAny(node, {"script", "style", "head"}))
-                continue;
-            if (named(node, "br")) {
-                out += QLatin1Char('\r');
-                continue;
-            }
-            const bool block = namedAny(node, {"p", "div", "li", "ul", "ol", "table", "tr", "td", "th", "h1", "h2",
-                                               "h3", "h4", "h5", "h6", "blockquote", "pre"});
-            if (block)
-                out += QLatin1Char('\r');
-            collectText(node->children, out);
-            if (block)
-                out += QLatin1Char('\r');
-        }
-    }
+    return isAny(name, {"p", "div", "li", "ul", "ol", "table", "tr", "td", "th", "h1", "h2", "h3", "h4", "h5", "h6",
+                        "blockquote", "pre"});
 }
 
-QString cellText(const xmlNode *cell)
+void htmlElement(HtmlWalk &walk, const xmlChar *name, bool start)
 {
-    QString raw;
-    collectText(cell->children, raw);
-    QStringList paragraphs;
-    for (QString paragraph : raw.split(QLatin1Char('\r'))) {
-        paragraph = paragraph.replace(QChar(0xA0), QLatin1Char(' ')).simplified();
-        if (!paragraph.isEmpty())
-            paragraphs << paragraph;
+    TableCollector &table = walk.table;
+    if (start && !table.markup())
+        return walk.stopWhenFinished();
+    if (isAny(name, {"script", "style", "head"})) {
+        walk.hidden += start ? 1 : -1;
+    } else if (isAny(name, {"br"})) {
+        if (start)
+            table.paragraphEnd();
+    } else {
+        if (isBlock(name))
+            table.paragraphEnd();
+        if (isAny(name, {"table"}))
+            start ? table.tableStart() : table.tableEnd();
+        else if (isAny(name, {"tr"}))
+            start ? table.rowStart() : table.rowEnd();
+        else if (isAny(name, {"td", "th"}))
+            start ? table.cellStart() : table.cellEnd();
     }
-    return paragraphs.join(QLatin1Char('\r'));
+    walk.stopWhenFinished();
+}
+
+void htmlStart(void *walk, const xmlChar *name, const xmlChar **)
+{
+    htmlElement(*static_cast<HtmlWalk *>(walk), name, true);
+}
+
+void htmlEnd(void *walk, const xmlChar *name)
+{
+    htmlElement(*static_cast<HtmlWalk *>(walk), name, false);
+}
+
+void htmlText(void *data, const xmlChar *text, int length)
+{
+    auto &walk = *static_cast<HtmlWalk *>(data);
+    if (walk.hidden > 0 || !walk.table.markup() || !walk.table.collecting())
+        return walk.stopWhenFinished();
+    walk.table.text(QString::fromUtf8(reinterpret_cast<const char *>(text), length));
+    walk.stopWhenFinished();
+}
+
+void htmlComment(void *data, const xmlChar *)
+{
+    auto &walk = *static_cast<HtmlWalk *>(data);
+    walk.table.markup();
+    walk.stopWhenFinished();
 }
 
 // A file that names its encoding is read in it; otherwise as UTF-8 when the
 // bytes are valid UTF-8, else as Windows-1252 (the transcript's own files).
-// Returns the bytes to parse and the encoding to tell the parser (none: its own choice).
-std::pair<QByteArray, const char *> htmlInput(const QByteArray &bytes)
+enum class HtmlEncoding { Declared, Utf8, Windows1252 };
+
+HtmlEncoding htmlEncoding(const QByteArray &bytes)
 {
-    static const QRegularExpression declared(QStringLiteral("<meta[^>]*charset|<\\?xml[^>]*encoding"),
+    // Bounded, so that a file full of unclosed "<meta" is no work.
+    static const QRegularExpression declared(QStringLiteral("<meta[^>]{0,1024}charset|<\\?xml[^>]{0,1024}encoding"),
                                              QRegularExpression::CaseInsensitiveOption);
     if (bytes.startsWith("\xEF\xBB\xBF") || bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") ||
         declared.match(QString::fromLatin1(bytes.left(64 * 1024))).hasMatch())
-        return {bytes, nullptr};
+        return HtmlEncoding::Declared;
     QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString decoded = utf8.decode(bytes); // the decoder only decodes into a string
-    if (utf8.hasError())
-        return {ownvalues::fromWindows1252(bytes).toUtf8(), "UTF-8"};
-    return {bytes, "UTF-8"};
+    for (qsizetype offset = 0; offset < bytes.size() && !utf8.hasError(); offset += ChunkBytes)
+        (void)utf8.decode(QByteArrayView(bytes).sliced(offset, std::min(ChunkBytes, bytes.size() - offset)));
+    return utf8.hasError() ? HtmlEncoding::Windows1252 : HtmlEncoding::Utf8;
 }
 
 QList<QStringList> htmlTable(const QByteArray &bytes)
 {
-    const auto [input, encoding] = htmlInput(bytes);
-    const std::unique_ptr<xmlDoc, FreeDoc> doc(
-        htmlReadMemory(input.constData(), static_cast<int>(input.size()), nullptr, encoding,
-                       HTML_PARSE_RECOVER | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING | HTML_PARSE_NONET));
-    const xmlNode *table = doc ? firstTable(xmlDocGetRootElement(doc.get())) : nullptr;
-    if (!table)
-        fail("In der Datei gibt es keine Tabelle.");
-
-    QList<const xmlNode *> rowNodes;
-    for (const xmlNode *child = table->children; child; child = child->next) {
-        if (named(child, "tr")) {
-            rowNodes << child;
-        } else if (namedAny(child, {"thead", "tbody", "tfoot"})) {
-            for (const xmlNode *row = child->children; row; row = row->next) {
-                if (named(row, "tr"))
-                    rowNodes << row;
-            }
-        }
-    }
-    QList<QStringList> rows;
-    for (const xmlNode *rowNode : std::as_const(rowNodes)) {
-        if (rows.size() == Rows)
+    if (bytes.size() > MaxTextBytes)
+        fail("Die Datei ist zu groß für eine Mitschrift.");
+    const HtmlEncoding encoding = htmlEncoding(bytes);
+    htmlSAXHandler sax{};
+    sax.startElement = htmlStart;
+    sax.endElement = htmlEnd;
+    sax.characters = htmlText;
+    sax.comment = htmlComment;
+    HtmlWalk walk;
+    const std::unique_ptr<htmlParserCtxt, FreeParser> context(
+        htmlCreatePushParserCtxt(&sax, &walk, nullptr, 0, nullptr,
+                                 encoding == HtmlEncoding::Declared ? XML_CHAR_ENCODING_NONE : XML_CHAR_ENCODING_UTF8));
+    if (!context)
+        throw std::bad_alloc();
+    walk.context = context.get();
+    htmlCtxtUseOptions(context.get(),
+                       HTML_PARSE_RECOVER | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING | HTML_PARSE_NONET);
+    const Chunks chunks = chunksOf(bytes);
+    for (QByteArray chunk = chunks(); !walk.table.finished(); chunk = chunks()) {
+        if (encoding == HtmlEncoding::Windows1252) // one byte per character: any piece converts alone
+            chunk = ownvalues::fromWindows1252(chunk).toUtf8();
+        htmlParseChunk(context.get(), chunk.constData(), static_cast<int>(chunk.size()), chunk.isEmpty());
+        if (chunk.isEmpty())
             break;
-        QStringList cells;
-        for (const xmlNode *cell = rowNode->children; cell && cells.size() < Columns; cell = cell->next) {
-            if (namedAny(cell, {"td", "th"}))
-                cells << cellText(cell);
-        }
-        rows << cells;
     }
-    if (rows.isEmpty())
-        fail("Die erste Tabelle der Datei ist leer.");
-    return rows;
+    return walk.table.rows();
 }
 
 } // namespace
 
 QList<QStringList> firstTableOf(const QByteArray &bytes)
 {
-    if (bytes.startsWith("PK\x03\x04"))
-        return zipTable(bytes);
-    if (bytes.startsWith("\xD0\xCF\x11\xE0"))
-        fail("Dateien im alten Word-Format kann ich nicht lesen. Speichere sie als .docx, .odt oder .html.");
-    return htmlTable(bytes);
+    try {
+        if (bytes.startsWith("PK\x03\x04"))
+            return zipTable(bytes);
+        if (bytes.startsWith("\xD0\xCF\x11\xE0"))
+            fail("Dateien im alten Word-Format kann ich nicht lesen. Speichere sie als .docx, .odt oder .html.");
+        return htmlTable(bytes);
+    } catch (const std::bad_alloc &) {
+        // The bounds keep a read far below this; should memory run out all
+        // the same, the teacher still reads why in German.
+        fail("Für diese Datei reicht der Arbeitsspeicher nicht.");
+    }
 }
 
 QList<QStringList> readFirstTable(const QString &path)
@@ -394,11 +343,20 @@ QList<QStringList> readFirstTable(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         fail("Die Datei lässt sich nicht öffnen.");
-    if (file.size() > MaxBytes)
+    // Only an archive may be larger than the text read from it.
+    const qint64 cap = file.peek(4) == "PK\x03\x04" ? MaxFileBytes : MaxTextBytes;
+    if (file.size() > cap)
         fail("Die Datei ist zu groß für eine Mitschrift.");
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes;
+    try {
+        bytes = file.read(cap + 1);
+    } catch (const std::bad_alloc &) {
+        fail("Für diese Datei reicht der Arbeitsspeicher nicht.");
+    }
     if (file.error() != QFileDevice::NoError)
         fail("Die Datei lässt sich nicht lesen.");
+    if (bytes.size() > cap) // a file that grew while it was read
+        fail("Die Datei ist zu groß für eine Mitschrift.");
     return firstTableOf(bytes);
 }
 

@@ -20,8 +20,11 @@ public:
 
 // The rows of the document's first table, each a list of cell texts. A
 // cell's paragraphs and line breaks are separated by CR, as a word
-// processor reports them. Only what the transcript grid can show is kept:
-// rows and cells beyond its size are dropped.
+// processor reports them; in HTML a line end of the source is a blank. Only
+// what the transcript grid can show is read: reading stops after the grid's
+// last row, cells beyond its columns are skipped. A file too large for a
+// transcript (see tablecollector.h for the bounds) is refused with a German
+// reason, quickly and without building more than the grid holds.
 // Throws TableReadError.
 QList<QStringList> readFirstTable(const QString &path);
 

@@ -8,8 +8,8 @@
 #include "transcript/transcript.h"
 
 #include "support/testmain.h"
+#include "support/zipped.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -20,10 +20,9 @@
 #include <QTest>
 #include <QXmlStreamReader>
 
-#include <quazip.h>
-#include <quazipfile.h>
-
 using namespace zm;
+using test::unzipped;
+using test::zipped;
 using transcript::Transcript;
 
 Q_DECLARE_METATYPE(zm::transcript::DocumentType)
@@ -47,37 +46,6 @@ Transcript threeStudents()
     t.addRow({"Ayşe Doğan & <Gast>", "300", "6", "2,00", "11", "12", "11,00", "11,3 / 2 +"});
     t.addRow({"Jürgen Müller", "", "", "", "8", "9", "7,25", "8,1 / 3"});
     return t;
-}
-
-QByteArray zipped(const QString &entry, const QByteArray &content)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    QuaZip zip(&buffer);
-    if (!zip.open(QuaZip::mdCreate))
-        qFatal("cannot create zip");
-    QuaZipFile file(&zip);
-    file.open(QIODevice::WriteOnly, QuaZipNewInfo(entry));
-    file.write(content);
-    file.close();
-    zip.close();
-    return bytes;
-}
-
-// The entries of a zip archive in their order, with their contents.
-QList<std::pair<QString, QByteArray>> unzipped(QByteArray bytes)
-{
-    QBuffer buffer(&bytes);
-    QuaZip zip(&buffer);
-    QList<std::pair<QString, QByteArray>> entries;
-    if (!zip.open(QuaZip::mdUnzip))
-        return entries;
-    for (bool more = zip.goToFirstFile(); more; more = zip.goToNextFile()) {
-        QuaZipFile file(&zip);
-        file.open(QIODevice::ReadOnly);
-        entries.append({zip.getCurrentFileName(), file.readAll()});
-    }
-    return entries;
 }
 
 QStringList row(const Transcript &t, int r)

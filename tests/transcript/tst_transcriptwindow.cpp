@@ -5,13 +5,16 @@
 #include "langindex/essaywindow.h"
 #include "transcript/namewindow.h"
 #include "transcript/tableread.h"
+#include "transcript/tablecollector.h"
 #include "transcript/transcriptwindow.h"
 
 #include "scales/scalestest.h"
 #include "support/gui.h"
+#include "support/zipped.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -56,6 +59,23 @@ class TestTranscriptWindow : public QObject
     {
         names()->Edit1->setText(name);
         names()->Button1->click();
+    }
+    // The peak resident memory (Linux) starts again from what is resident now.
+    static bool resetPeakMemory()
+    {
+        QFile refs("/proc/self/clear_refs");
+        return refs.open(QIODevice::WriteOnly) && refs.write("5") == 1;
+    }
+    static qint64 peakResidentKb()
+    {
+        QFile status("/proc/self/status");
+        if (!status.open(QIODevice::ReadOnly))
+            return 0;
+        for (const QByteArray &line : status.readAll().split('\n')) {
+            if (line.startsWith("VmHWM:"))
+                return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+        }
+        return 0;
     }
     static QByteArray fileBytes(const QString &path)
     {
@@ -322,6 +342,12 @@ private slots:
         QTest::newRow("a saved transcript")
             << fixture.readAll() << "Alles eingelesen, Microsoft Word kannst du  jetzt wieder beenden!"
             << QStringList{"Index: Engl. GK 11", "05.03.2024", "14:07:09", "", "", "", "©", "Velmorra"};
+        QTest::newRow("a line end in a cell's source") // word processors wrap their HTML source
+            << QByteArray("<meta http-equiv=Content-Type content=\"text/html; charset=windows-1252\"><table><tr>"
+                          "<td>J\xFCrgen\r\n  M\xFCller<br>&nbsp;7 \x80</td></tr></table>")
+            << "Alles eingelesen, Microsoft Word kannst du  jetzt wieder beenden!"
+            << QStringList{
+                   "Jürgen Müller7 €", "Wortzahl:", "Fehler:", "F.Q.:", "Pkt.:", "A.:", "Inhalt:", "Gesamtpkt./Note:"};
         QTest::newRow("no table") << QByteArray("<p>Liste</p>")
                                   << "Hier gibts wohl kein WinWord? Brauche ich aber!, sorry\nIn der Datei gibt es "
                                      "keine Tabelle."
@@ -346,6 +372,87 @@ private slots:
         QVERIFY(program.fileRequests[0].filters.isEmpty());
         QCOMPARE(boxes(), QStringList{shown});
         QCOMPARE(row(0), row0);
+    }
+
+    // Files built to freeze the program or exhaust its memory: each is
+    // answered at once in German, and the grid stays as it was. The file is
+    // head + count × unit + tail, zipped as `entry` where one is given.
+    void hostileFiles_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QByteArray>("head");
+        QTest::addColumn<QByteArray>("unit");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QByteArray>("tail");
+        QTest::addColumn<QString>("reason");
+        const QByteArray w = "<w:document xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\">"
+                             "<w:body><w:tbl>";
+        const QByteArray odt =
+            "<office:document-content xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\""
+            " xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\""
+            " xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\"><table:table>"
+            "<table:table-row><table:table-cell><text:p>";
+        const QByteArray table = "<table><tr><td>1</td></tr></table>";
+        const QByteArray wordTable = "<w:tbl><w:tr><w:tc><w:p><w:r><w:t>1</w:t></w:r></w:p></w:tc></w:tr></w:tbl>";
+        const int toCap = -1;
+        // clang-format off
+        QTest::newRow("repeated blanks, .odt") << "content.xml" << odt << QByteArray("<text:s text:c=\"1000\"/>")
+            << 2'200'000 << QByteArray() << "mehr als 300 Zeichen";
+        QTest::newRow("one huge cell, .docx") << "word/document.xml" << w + "<w:tr><w:tc><w:p><w:r><w:t>"
+            << QByteArray("x") << 60'000'000 << QByteArray() << "zu groß";
+        QTest::newRow("millions of empty rows, .docx") << "word/document.xml" << w << QByteArray("<w:tr/>")
+            << 9'000'000 << QByteArray() << "ist leer";
+        QTest::newRow("paragraphs up to the cap, .docx") << "word/document.xml" << w.chopped(7)
+            << QByteArray("<w:p/>") << toCap << wordTable << "zu umfangreich";
+        QTest::newRow("text up to the cap, .docx") << "word/document.xml" << w.chopped(7) + "<w:t>"
+            << QByteArray("x") << toCap << "</w:t>" + wordTable << "";
+        QTest::newRow("millions of cells, HTML") << QString() << QByteArray("<table><tr>")
+            << QByteArray("<td>1</td>") << 6'300'000 << QByteArray() << "zu groß";
+        QTest::newRow("cells up to the cap, HTML") << QString() << QByteArray("<table><tr>")
+            << QByteArray("<td>1</td>") << toCap << QByteArray() << "zu umfangreich";
+        QTest::newRow("text up to the cap, HTML") << QString() << QByteArray("<p>")
+            << QByteArray("Wort ") << toCap << table << "";
+        // clang-format on
+    }
+    void hostileFiles()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QByteArray, head);
+        QFETCH(QByteArray, unit);
+        QFETCH(int, count);
+        QFETCH(QByteArray, tail);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        program.fileAnswer = dir.filePath("liste.doc");
+        {
+            if (count < 0) // as much as a file may hold
+                count = int((transcript::MaxTextBytes - head.size() - tail.size() - 100) / unit.size());
+            QByteArray bytes = head + unit.repeated(count) + tail;
+            if (!entry.isEmpty())
+                bytes = test::zipped(entry, bytes);
+            QFile file(program.fileAnswer);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        }
+        const QStringList before = row(0);
+        const bool peakReset = QFile::exists("/proc/self/clear_refs") && resetPeakMemory();
+        QElapsedTimer timer;
+        timer.start();
+        transcript()->Button4->click();
+        const qint64 ms = timer.elapsed();
+        const qint64 peakMb = peakResidentKb() / 1024;
+        qInfo("%lld ms, %lld MB at most", ms, peakMb);
+        QCOMPARE(boxes().size(), 1);
+        if (reason.isEmpty()) {
+            QVERIFY(boxes()[0].startsWith("Alles eingelesen"));
+        } else {
+            QVERIFY2(boxes()[0].contains(reason), qPrintable(boxes()[0]));
+            QCOMPARE(row(0), before);
+        }
+#if !defined(__SANITIZE_ADDRESS__)
+        QVERIFY2(ms < 2000, qPrintable(QString::number(ms)));
+        if (peakReset)
+            QVERIFY2(peakMb < 200, qPrintable(QString::number(peakMb)));
+#endif
     }
 
     // The grade distribution and the average follow every row and every table
