@@ -4,13 +4,13 @@
 # crash or a broken property does. New inputs collect in build-fuzz/corpus,
 # findings in build-fuzz/findings; the seeds in fuzz/corpus stay as they are.
 #   ./fuzz.sh [SECONDS] [TARGET...]     targets: fixedpoint ownvalues settings
-#                                       htmlexport table_html table_docx table_odt
+#                                       htmlexport classtest table_html table_docx table_odt
 set -euo pipefail
 cd "$(dirname "$0")"
 seconds="${1:-60}"
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(fixedpoint ownvalues settings htmlexport table_html table_docx table_odt)
+[ ${#targets[@]} -gt 0 ] || targets=(fixedpoint ownvalues settings htmlexport classtest table_html table_docx table_odt)
 
 # One build at a time, so that two passes may run side by side.
 mkdir -p build-fuzz
@@ -22,7 +22,7 @@ mkdir -p build-fuzz
 
 dictionary() {
   case "$1" in
-    fixedpoint | ownvalues) echo number ;;
+    fixedpoint | ownvalues | classtest) echo number ;;
     table_html) echo html ;;
     table_docx | table_odt) echo xml ;;
     *) echo "$1" ;;
