@@ -18,6 +18,8 @@
 namespace zm::transcript::package {
 
 inline constexpr int TableWidth = std::accumulate(ColumnWidths.begin(), ColumnWidths.end(), 0);
+// The size of a cell's text in points.
+inline constexpr int CellPoints = 8;
 
 // Pixels of a 96-dpi screen: 15 twips each, 2.54 / 96 cm each.
 QString twips(int pixels);

@@ -94,6 +94,9 @@ public:
             start("rPr");
             if (font.bold)
                 empty("b");
+            // 8 points, as the grid shows its cells: at a word processor's
+            // default size the dates and scores would wrap in their columns.
+            empty("sz", {{"val", QString::number(CellPoints * 2)}});
             if (font.italic)
                 empty("i");
             if (font.underline)

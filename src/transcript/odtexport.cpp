@@ -96,7 +96,11 @@ void odtAutomaticStyles(QXmlStreamWriter &xml, const CellFont &font)
                  {{"style:column-width", centimetres(ColumnWidths[c])}});
     odtStyle(xml, QStringLiteral("Zelle"), "table-cell", "table-cell-properties",
              {{"fo:padding", "0.097cm"}, {"fo:border", "0.5pt solid #000000"}});
+    // 8 points, as the grid shows its cells: at a word processor's default
+    // size the dates and scores would wrap in their columns.
     QList<std::pair<QString, QString>> text;
+    for (const char *key : {"fo:font-size", "style:font-size-asian", "style:font-size-complex"})
+        text.append({QString::fromLatin1(key), QStringLiteral("%1pt").arg(CellPoints)});
     if (font.bold) {
         for (const char *key : {"fo:font-weight", "style:font-weight-asian", "style:font-weight-complex"})
             text.append({QString::fromLatin1(key), QStringLiteral("bold")});
