@@ -72,12 +72,6 @@ QString nameOf(const QWidget *w)
     return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
 }
 
-bool isProgramWindow(const QWidget *w)
-{
-    static const QRegularExpression form(QStringLiteral("^Form\\d+$"));
-    return form.match(w->objectName()).hasMatch();
-}
-
 } // namespace
 
 class TestRandomInput : public QObject
@@ -116,18 +110,16 @@ class TestRandomInput : public QObject
         zm::ui::showInFront(app::window(QStringLiteral("Form1")));
     }
 
-    // In a fixed order (Qt's list of top-level widgets has none), so that a
-    // seed always replays the same run.
+    // Every window of the program, those built when first opened included,
+    // in the order they were made, so that a seed always replays the same
+    // run (Qt's list of top-level widgets has no fixed order).
     static QList<QWidget *> programWindows(bool visibleOnly)
     {
         QList<QWidget *> out;
-        for (QWidget *w : QApplication::topLevelWidgets()) {
-            if (isProgramWindow(w) && (!visibleOnly || w->isVisible()))
+        for (QWidget *w : app::allWindows()) {
+            if (!visibleOnly || w->isVisible())
                 out << w;
         }
-        std::sort(out.begin(), out.end(), [](const QWidget *a, const QWidget *b) {
-            return a->objectName().mid(4).toInt() < b->objectName().mid(4).toInt();
-        });
         return out;
     }
 
@@ -329,7 +321,7 @@ private slots:
                 ++restarts;
             }
         }
-        qInfo("seed %u: %d actions over %lld of %d windows, %d restarts, %d printouts, %d error reports", seed, Actions,
+        qInfo("seed %u: %d actions over %lld windows (%d made at start), %d restarts, %d printouts, %d error reports", seed, Actions,
               static_cast<long long>(windowsSeen.size()), windowCount, restarts, prints, reports);
         QVERIFY2(foreignErrors.isEmpty(), qPrintable(foreignErrors.join(QStringLiteral(" | "))));
         QVERIFY(windowsSeen.size() > 1);
