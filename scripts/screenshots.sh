@@ -60,3 +60,13 @@ add "Ayşe Doğan" 300 9 12
 add "Ben Claasen" 280 14 8
 add "Jürgen Müller" 310 4 13
 shot Form17 form17.png Form14.Button14=click Form14.r10=check Form14.CheckBox1=check "${students[@]}"
+shot EigenerSchluessel ownkey.png Vorlage=1 Punktezahl=40
+# A class test of four students against the eight-band key for 40 points.
+classtest=()
+row=0
+for student in "Anna Bauer;34" "Ayşe Doğan;27,5" "Ben Claasen;19" "Jürgen Müller;31"; do
+  classtest+=("Klassenarbeit.Ergebnisse=$row;0;${student%;*}" "Klassenarbeit.Ergebnisse=$row;1;${student#*;}")
+  row=$((row + 1))
+done
+shot Klassenarbeit classtest.png Form2.Punktezahl=40 Form3.ActionKlassenarbeit=trigger \
+  Klassenarbeit.Klasse=8b "${classtest[@]}"
