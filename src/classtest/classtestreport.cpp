@@ -9,11 +9,8 @@
 #include "common/tabletext.h"
 #include "common/windowprint.h"
 
-#include <QBuffer>
-#include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrinter>
 
 namespace zm::classtest {
@@ -181,19 +178,8 @@ void paintReport(QPagedPaintDevice &device, const ClassTest &test, const Grading
 
 QByteArray reportPdf(const ClassTest &test, const Grading &grading)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter pdf(&buffer);
-        pdf.setTitle(test.title);
-        pdf.setCreator(zm::ui::applicationTitle());
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setPageMargins(QMarginsF(15, 12, 15, 12), QPageLayout::Millimeter);
-        pdf.setResolution(300);
-        paintReport(pdf, test, grading);
-    }
-    return bytes;
+    return zm::print::pdfInMemory(test.title, QMarginsF(15, 12, 15, 12),
+                                  [&](QPagedPaintDevice &pdf) { paintReport(pdf, test, grading); });
 }
 
 void printReport(QWidget *parent, const ClassTest &test, const Grading &grading)
@@ -216,8 +202,8 @@ QString chooseSavePath(const ClassTest &test, const QString &filter, const QStri
     request.folder = zm::app::dataFolder();
     request.filters = {filter};
     request.defaultSuffix = suffix;
-    request.fileName = zm::tabletext::fileNameFromTitle(test.title, QStringLiteral("Klassenarbeit")) +
-                       QLatin1Char('.') + suffix;
+    request.fileName =
+        zm::tabletext::fileNameFromTitle(test.title, QStringLiteral("Klassenarbeit")) + QLatin1Char('.') + suffix;
     return zm::ui::chooseFile(request);
 }
 
@@ -234,7 +220,8 @@ void saveCsv(const ClassTest &test, const Grading &grading)
 {
     const QString path = chooseSavePath(test, QStringLiteral("CSV-Datei (*.csv)"), QStringLiteral("csv"));
     if (!path.isEmpty())
-        zm::files::writeFile(path, classTestCsv(test, grading), QStringLiteral("Die CSV-Datei wurde nicht gespeichert:"));
+        zm::files::writeFile(path, classTestCsv(test, grading),
+                             QStringLiteral("Die CSV-Datei wurde nicht gespeichert:"));
 }
 
 } // namespace zm::classtest

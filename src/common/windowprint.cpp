@@ -175,27 +175,34 @@ void printWindowImage(QWidget *window, PrintScale scale, QPrinter &printer)
         throw zm::Error(JobFailed);
 }
 
+QByteArray pdfInMemory(const QString &title, const QMarginsF &marginsMm,
+                       const std::function<void(QPagedPaintDevice &)> &paint)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setTitle(title);
+        pdf.setCreator(zm::ui::applicationTitle());
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageMargins(marginsMm, QPageLayout::Millimeter);
+        pdf.setResolution(300);
+        paint(pdf);
+    }
+    return bytes;
+}
+
 void saveWindowImageAsPdf(QWidget *window, PrintScale scale, const QString &path)
 {
     const QString heading = QStringLiteral("Die PDF-Datei wurde nicht gespeichert:");
-    // The whole PDF is made in memory; only a complete one goes to the disk,
-    // through the writer that keeps the old file on any failure.
-    QByteArray bytes;
-    {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter pdf(&buffer);
-        pdf.setTitle(jobName(window));
-        pdf.setCreator(zm::ui::applicationTitle());
-        pdf.setPageSize(QPageSize(QPageSize::A4));
-        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-        pdf.setResolution(300);
+    const QByteArray bytes = pdfInMemory(jobName(window), QMarginsF(0, 0, 0, 0), [&](QPagedPaintDevice &pdf) {
         QPainter painter;
         if (!painter.begin(&pdf))
             throw zm::Error(heading + QLatin1Char('\n') + QDir::toNativeSeparators(path));
         drawWindowImage(painter, window, scale, pdf);
         painter.end();
-    }
+    });
     zm::files::writeFile(path, bytes, heading);
 }
 

@@ -5,10 +5,14 @@
 // window is painted onto the page as vectors (text stays text), whether it is
 // on screen or not, and no grid shows a selected or current cell on paper.
 
+#include <QByteArray>
+#include <QMarginsF>
 #include <QSize>
 
 #include <functional>
 #include <memory>
+
+class QPagedPaintDevice;
 
 class QPrinter;
 class QString;
@@ -46,6 +50,12 @@ void printWindowImage(QWidget *window, PrintScale scale, QPrinter &printer);
 // Same on the system's default printer. Throws zm::Error ("Es ist kein
 // Standarddrucker eingerichtet.") when there is none.
 void printWindowImage(QWidget *window, PrintScale scale);
+
+// An A4 PDF made in memory at 300 dpi, with `title` and the program as its
+// creator; `paint` draws its pages. Saves hand the bytes to the one writer,
+// so only a complete PDF ever reaches the disk.
+QByteArray pdfInMemory(const QString &title, const QMarginsF &marginsMm,
+                       const std::function<void(QPagedPaintDevice &)> &paint);
 
 // The same one-page image as a PDF file (A4, no margins). The old file is
 // replaced only once the new one is complete; throws zm::Error with a German
