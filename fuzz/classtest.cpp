@@ -34,8 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, size_t size)
                 "the band's minimum is not above the points", result.points);
         for (int better = 0; better < grade.band; ++better) {
             Fixed above;
-            require(!tryParseFixed(key.bands.at(better).minimum, above) || above > points,
-                    "no better band was reached", result.points);
+            require(!tryParseFixed(key.bands.at(better).minimum, above) || above > points, "no better band was reached",
+                    result.points);
         }
         require(grading.gradeText(grade) == key.bands.at(grade.band).caption, "the grade is the band's caption");
     }

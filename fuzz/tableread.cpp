@@ -10,7 +10,6 @@
 #include "fuzzing.h"
 #include "support/zipped.h"
 
-
 using namespace zm;
 using fuzz::require;
 

@@ -27,7 +27,8 @@ int main(int argc, char *argv[])
     zm::app::Application app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     if (args.size() < 2) {
-        std::fprintf(stderr, "usage: screenshot <window objectName> <out.png> [Control=text|check|click|trigger|index|row;column;text]...\n");
+        std::fprintf(stderr, "usage: screenshot <window objectName> <out.png> "
+                             "[Control=text|check|click|trigger|index|row;column;text]...\n");
         return 2;
     }
     zm::ui::setApplicationTitle(QStringLiteral("Zensomat"));

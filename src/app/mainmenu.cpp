@@ -22,7 +22,6 @@
 
 namespace {
 
-
 struct MenuEntry
 {
     QPushButton *TForm1::*button;

@@ -52,7 +52,7 @@ void BarChart::draw(QPainter &painter, const QRectF &area, const QStringList &ca
     const QFontMetricsF metrics(painter.font());
     const qreal line = metrics.height();
     const qreal baseline = area.bottom() - line * 1.3; // room for the captions
-    const qreal top = area.top() + line * 1.2;          // room for the count above the highest bar
+    const qreal top = area.top() + line * 1.2;         // room for the count above the highest bar
     const qreal slot = area.width() / bars;
     const int highest = std::max(1, *std::max_element(counts.begin(), counts.end()));
     const QPen pen = painter.pen();

@@ -145,8 +145,8 @@ QString averageText(const Distribution &distribution)
         const qint64 hundredths = roundedQuotient(distribution.numberSum * 100, distribution.graded);
         value = formatFixed(Fixed::fromRaw(hundredths * 100), 2);
     }
-    const QString papers = distribution.graded == 1 ? QStringLiteral("1 Arbeit")
-                                                    : QStringLiteral("%1 Arbeiten").arg(distribution.graded);
+    const QString papers =
+        distribution.graded == 1 ? QStringLiteral("1 Arbeit") : QStringLiteral("%1 Arbeiten").arg(distribution.graded);
     return QStringLiteral("Durchschnitt: ") + value + QStringLiteral(" (") + papers + QLatin1Char(')');
 }
 

@@ -64,8 +64,8 @@ QSqlQuery run(const QString &connection, const QString &sql, const QVariantList 
         throw Error(heading + QLatin1Char('\n') + query.lastError().text());
     // A null text would bind as NULL; the columns hold texts, empty ones included.
     for (const QVariant &value : values)
-        query.addBindValue(value.typeId() == QMetaType::QString && value.toString().isNull() ? QVariant(QStringLiteral(""))
-                                                                                            : value);
+        query.addBindValue(
+            value.typeId() == QMetaType::QString && value.toString().isNull() ? QVariant(QStringLiteral("")) : value);
     if (!query.exec())
         throw Error(heading + QLatin1Char('\n') + query.lastError().text());
     return query;
@@ -138,7 +138,8 @@ SqliteStore::SqliteStore(const QString &path)
         if (scalar(m_connection, QStringLiteral("PRAGMA quick_check"), openFailure(path, damaged)).toString() !=
             QLatin1String("ok"))
             throw Error(openFailure(path, damaged));
-        const QVariant version = scalar(m_connection, QStringLiteral("PRAGMA user_version"), openFailure(path, damaged));
+        const QVariant version =
+            scalar(m_connection, QStringLiteral("PRAGMA user_version"), openFailure(path, damaged));
         if (!version.isValid())
             throw Error(openFailure(path, damaged));
         if (version.toInt() > schemaVersion())
@@ -194,9 +195,9 @@ ClassTest SqliteStore::load(qint64 id)
 {
     const QString heading = QStringLiteral("Die Arbeit kann nicht gelesen werden:");
     ClassTest test;
-    QSqlQuery head = run(m_connection,
-                         QStringLiteral("SELECT title, class_name, test_date, maximum FROM tests WHERE id = ?"),
-                         {id}, heading);
+    QSqlQuery head =
+        run(m_connection, QStringLiteral("SELECT title, class_name, test_date, maximum FROM tests WHERE id = ?"), {id},
+            heading);
     if (!head.next())
         throw Error(heading + QStringLiteral("\nSie wurde inzwischen gelöscht."));
     test.id = id;
@@ -204,9 +205,9 @@ ClassTest SqliteStore::load(qint64 id)
     test.className = head.value(1).toString();
     test.date = QDate::fromString(head.value(2).toString(), DateFormat);
     test.key.maximum = head.value(3).toString();
-    QSqlQuery bands = run(m_connection,
-                          QStringLiteral("SELECT caption, minimum FROM bands WHERE test_id = ? ORDER BY position"),
-                          {id}, heading);
+    QSqlQuery bands =
+        run(m_connection, QStringLiteral("SELECT caption, minimum FROM bands WHERE test_id = ? ORDER BY position"),
+            {id}, heading);
     while (bands.next())
         test.key.bands.append({bands.value(0).toString(), bands.value(1).toString()});
     QSqlQuery results = run(m_connection,
@@ -228,11 +229,11 @@ qint64 SqliteStore::create(const ClassTest &test)
 {
     qint64 id = 0;
     inTransaction(m_connection, [&] {
-        QSqlQuery insert = run(m_connection,
-                               QStringLiteral("INSERT INTO tests (title, class_name, test_date, maximum) "
-                                              "VALUES (?, ?, ?, ?)"),
-                               {test.title, test.className, test.date.toString(DateFormat), test.key.maximum},
-                               NotStored);
+        QSqlQuery insert =
+            run(m_connection,
+                QStringLiteral("INSERT INTO tests (title, class_name, test_date, maximum) "
+                               "VALUES (?, ?, ?, ?)"),
+                {test.title, test.className, test.date.toString(DateFormat), test.key.maximum}, NotStored);
         id = insert.lastInsertId().toLongLong();
         for (int band = 0; band < test.key.bands.size(); ++band) {
             const Band &b = test.key.bands.at(band);
@@ -253,8 +254,7 @@ qint64 SqliteStore::create(const ClassTest &test)
 
 void SqliteStore::setField(qint64 id, const char *statement, const QVariant &value)
 {
-    inTransaction(m_connection,
-                  [&] { run(m_connection, QString::fromLatin1(statement), {value, id}, NotStored); });
+    inTransaction(m_connection, [&] { run(m_connection, QString::fromLatin1(statement), {value, id}, NotStored); });
 }
 
 void SqliteStore::setTitle(qint64 id, const QString &title)

@@ -56,16 +56,16 @@ QLabel *captionOf(const QWidget *field, const QWidget *window, const QSet<const 
     const QRect f = inWindow(field, window);
     for (QLabel *label : window->findChildren<QLabel *>()) {
         // A caption shows and hides with its field.
-        if (taken.contains(label) || label->window() != window || label->isVisibleTo(window) != field->isVisibleTo(window) ||
-            label->text().trimmed().isEmpty())
+        if (taken.contains(label) || label->window() != window ||
+            label->isVisibleTo(window) != field->isVisibleTo(window) || label->text().trimmed().isEmpty())
             continue;
         const QRect l = inWindow(label, window);
         const bool sameLine = l.top() < f.bottom() && l.bottom() > f.top() && l.right() <= f.left() + 2;
         const bool above = l.bottom() <= f.top() + 2 && l.left() < f.right() && l.right() > f.left();
         // Above counts only after everything on the same line.
-        const int distance = sameLine && f.left() - l.right() < Far ? f.left() - l.right()
+        const int distance = sameLine && f.left() - l.right() < Far    ? f.left() - l.right()
                              : above && f.top() - l.bottom() < Far / 4 ? Far + f.top() - l.bottom()
-                                                                        : std::numeric_limits<int>::max();
+                                                                       : std::numeric_limits<int>::max();
         if (distance < bestDistance) {
             best = label;
             bestDistance = distance;

@@ -121,8 +121,7 @@ int cellTextRoom(const QTableView *grid, const QModelIndex &index)
 {
     const bool painted = qobject_cast<const CellPainterDelegate *>(grid->itemDelegateForIndex(index)) != nullptr;
     // The grid's own delegate keeps the focus frame's margin and a pixel.
-    const int inset =
-        painted ? InsetX : grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1;
+    const int inset = painted ? InsetX : grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1;
     return grid->visualRect(index).width() - 2 * inset;
 }
 

@@ -18,8 +18,8 @@ constexpr int ReadOnlyFile = -1;
 
 [[noreturn]] void fail(const QString &heading, const QString &path, int systemError)
 {
-    const QString reason = systemError == ReadOnlyFile ? QStringLiteral("Die Datei ist schreibgeschützt.")
-                                                       : reasonText(systemError);
+    const QString reason =
+        systemError == ReadOnlyFile ? QStringLiteral("Die Datei ist schreibgeschützt.") : reasonText(systemError);
     QString text = QDir::toNativeSeparators(path) + QLatin1Char('\n') + reason;
     if (!heading.isEmpty())
         text.prepend(heading + QLatin1Char('\n'));
@@ -69,8 +69,8 @@ void writeFile(const QString &path, const QByteArray &bytes, const QString &head
     // synced. commit() would rename even after a failed flush, so everything
     // is checked before it and the temporary file is dropped on failure.
     errno = 0;
-    const bool written = file.write(bytes) == bytes.size() && zm::platform::syncToDisk(file) &&
-                         file.error() == QFileDevice::NoError;
+    const bool written =
+        file.write(bytes) == bytes.size() && zm::platform::syncToDisk(file) && file.error() == QFileDevice::NoError;
     if (!written) {
         int error = errno;
         if (file.error() == QFileDevice::ResourceError || error == 0)

@@ -36,8 +36,7 @@ int groupTitleRoom(const QGroupBox *group)
     opt.text = group->title();
     opt.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
     opt.textAlignment = group->alignment();
-    const QRect label =
-        group->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, group);
+    const QRect label = group->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, group);
     return group->width() - label.left();
 }
 

@@ -18,7 +18,8 @@ UpDown::UpDown(QWidget *parent)
         arrow->setObjectName(direction > 0 ? QStringLiteral("up") : QStringLiteral("down"));
         arrow->setAutoRepeat(true);
         arrow->setFocusPolicy(Qt::NoFocus);
-        arrow->setAccessibleName(direction > 0 ? QStringLiteral("Pfeil nach oben") : QStringLiteral("Pfeil nach unten"));
+        arrow->setAccessibleName(direction > 0 ? QStringLiteral("Pfeil nach oben")
+                                               : QStringLiteral("Pfeil nach unten"));
         connect(arrow, &QToolButton::pressed, this, [this] { setFocus(Qt::MouseFocusReason); });
         connect(arrow, &QToolButton::clicked, this, [this, direction] { emit stepped(direction); });
     }

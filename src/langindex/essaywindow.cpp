@@ -397,8 +397,13 @@ void TForm14::Button3Click()
 
 QStringList TForm14::resultCells() const
 {
-    return {Edit1->text(),  Edit2->text(),   Edit3->text(), Edit4->text(),
-            Edit17->text(), Label25->text(), Edit21->text() + QStringLiteral(" / ") + Label30->text()};
+    return {Edit1->text(),
+            Edit2->text(),
+            Edit3->text(),
+            Edit4->text(),
+            Edit17->text(),
+            Label25->text(),
+            Edit21->text() + QStringLiteral(" / ") + Label30->text()};
 }
 
 void TForm14::Label30Click()

@@ -176,8 +176,8 @@ void ResultStrip::setCell(int column, int row, const QString &text)
     item->setText(text);
     // A head wider than its column gets a slightly smaller font of its own.
     if (row == 0) {
-        const QFont font =
-            zm::ui::fittingFont(StringGrid1->font(), text, zm::ui::cellTextRoom(StringGrid1, StringGrid1->indexFromItem(item)));
+        const QFont font = zm::ui::fittingFont(StringGrid1->font(), text,
+                                               zm::ui::cellTextRoom(StringGrid1, StringGrid1->indexFromItem(item)));
         if (font != StringGrid1->font())
             item->setFont(font);
         else if (item->data(Qt::FontRole).isValid())

@@ -172,10 +172,12 @@ private slots:
             w->show();
             if (eightBand)
                 test::Program::control<QRadioButton>(kind, QStringLiteral("RadioButton3"))->click();
-            auto *edit = test::Program::control<QLineEdit>(kind, eightBand ? QStringLiteral("ue3proz") : QStringLiteral("Edit3"));
+            auto *edit = test::Program::control<QLineEdit>(kind, eightBand ? QStringLiteral("ue3proz")
+                                                                           : QStringLiteral("Edit3"));
             QVERIFY(edit);
             edit->setText(QStringLiteral("12,5"));
-            auto *button = test::Program::control<QPushButton>(kind, eightBand ? QStringLiteral("Button2") : QStringLiteral("Button1"));
+            auto *button = test::Program::control<QPushButton>(kind, eightBand ? QStringLiteral("Button2")
+                                                                               : QStringLiteral("Button1"));
             save = [button] { button->click(); };
         } else if (kind == QLatin1String("pdf")) {
             w = app::window(QStringLiteral("Form3"));

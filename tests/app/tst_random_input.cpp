@@ -321,8 +321,8 @@ private slots:
                 ++restarts;
             }
         }
-        qInfo("seed %u: %d actions over %lld windows (%d made at start), %d restarts, %d printouts, %d error reports", seed, Actions,
-              static_cast<long long>(windowsSeen.size()), windowCount, restarts, prints, reports);
+        qInfo("seed %u: %d actions over %lld windows (%d made at start), %d restarts, %d printouts, %d error reports",
+              seed, Actions, static_cast<long long>(windowsSeen.size()), windowCount, restarts, prints, reports);
         QVERIFY2(foreignErrors.isEmpty(), qPrintable(foreignErrors.join(QStringLiteral(" | "))));
         QVERIFY(windowsSeen.size() > 1);
     }

@@ -170,7 +170,8 @@ private slots:
             QVERIFY2(app::windowToOpen(name), qPrintable(name));
         // The class-test windows: the evaluation from a strip's menu (a key
         // needs a maximum score), and the archive.
-        test::Program::control<QLineEdit>(QStringLiteral("Form2"), QStringLiteral("Punktezahl"))->setText(QStringLiteral("40"));
+        test::Program::control<QLineEdit>(QStringLiteral("Form2"), QStringLiteral("Punktezahl"))
+            ->setText(QStringLiteral("40"));
         app::window(QStringLiteral("Form3"))->findChild<QAction *>(QStringLiteral("ActionKlassenarbeit"))->trigger();
         QVERIFY(app::window(QStringLiteral("Klassenarbeit")));
         classtest::openArchive();
@@ -231,11 +232,18 @@ private slots:
         QTest::addColumn<QString>("level");
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("name");
-        QTest::newRow("score field") << QString() << "Punktezahl" << "Punktezahl für die Arbeit";
-        QTest::newRow("threshold") << QString() << "ue3proz" << "Prozentwert Ü3";
-        QTest::newRow("minimum score") << QString() << "ue3bedarf" << "ab 19 Punkten, Ü3";
-        QTest::newRow("caption of another level") << "RadioButton5" << "ue3proz" << "Prozentwert Ü 3";
-        QTest::newRow("figure of another level") << "RadioButton5" << "ue3bedarf" << "ab 17 Punkten, Ü 3";
+        QTest::newRow("score field") << QString() << "Punktezahl"
+                                     << "Punktezahl für die Arbeit";
+        QTest::newRow("threshold") << QString() << "ue3proz"
+                                   << "Prozentwert Ü3";
+        QTest::newRow("minimum score") << QString() << "ue3bedarf"
+                                       << "ab 19 Punkten, Ü3";
+        QTest::newRow("caption of another level") << "RadioButton5"
+                                                  << "ue3proz"
+                                                  << "Prozentwert Ü 3";
+        QTest::newRow("figure of another level") << "RadioButton5"
+                                                 << "ue3bedarf"
+                                                 << "ab 17 Punkten, Ü 3";
     }
     void namesFollowTheWindow()
     {
@@ -244,7 +252,8 @@ private slots:
         QFETCH(QString, name);
         if (!level.isEmpty())
             test::Program::control<QRadioButton>(QStringLiteral("Form2"), level)->click();
-        test::Program::control<QLineEdit>(QStringLiteral("Form2"), QStringLiteral("Punktezahl"))->setText(QStringLiteral("20"));
+        test::Program::control<QLineEdit>(QStringLiteral("Form2"), QStringLiteral("Punktezahl"))
+            ->setText(QStringLiteral("20"));
         QWidget *c = test::Program::control(QStringLiteral("Form2"), control);
         QVERIFY(c);
         QCOMPARE(QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name), name);

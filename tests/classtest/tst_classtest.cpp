@@ -78,15 +78,23 @@ private slots:
         QTest::addColumn<QString>("points");
         QTest::addColumn<Status>("status");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("letters") << "Anna" << "zwölf" << Status::Invalid << "„zwölf“ ist keine Zahl.";
-        QTest::newRow("decimal point") << "Anna" << "12.5" << Status::Invalid << "„12.5“ ist keine Zahl.";
-        QTest::newRow("negative") << "Anna" << "-0,5" << Status::Invalid << "Die Punktzahl darf nicht negativ sein.";
-        QTest::newRow("above maximum") << "Anna" << "60,1" << Status::Invalid
+        QTest::newRow("letters") << "Anna"
+                                 << "zwölf" << Status::Invalid << "„zwölf“ ist keine Zahl.";
+        QTest::newRow("decimal point") << "Anna"
+                                       << "12.5" << Status::Invalid << "„12.5“ ist keine Zahl.";
+        QTest::newRow("negative") << "Anna"
+                                  << "-0,5" << Status::Invalid << "Die Punktzahl darf nicht negativ sein.";
+        QTest::newRow("above maximum") << "Anna"
+                                       << "60,1" << Status::Invalid
                                        << "Die Punktzahl liegt über der Höchstpunktzahl (60).";
-        QTest::newRow("maximum itself") << "Anna" << "60" << Status::Graded << "";
-        QTest::newRow("name without points") << "Anna" << "  " << Status::NotGraded << "";
-        QTest::newRow("points without name") << "" << "27,5" << Status::Graded << "";
-        QTest::newRow("empty row") << " " << "" << Status::Empty << "";
+        QTest::newRow("maximum itself") << "Anna"
+                                        << "60" << Status::Graded << "";
+        QTest::newRow("name without points") << "Anna"
+                                             << "  " << Status::NotGraded << "";
+        QTest::newRow("points without name") << ""
+                                             << "27,5" << Status::Graded << "";
+        QTest::newRow("empty row") << " "
+                                   << "" << Status::Empty << "";
     }
     void pointsThatCountNowhere()
     {
@@ -124,9 +132,8 @@ private slots:
         QTest::newRow("fifteen points") << QStringList{"15", "14", "01"} << QStringList{"30", "20", "25"}
                                         << QList<int>{1, 2, 0} << QStringList{"33,3 %", "66,7 %", "0,0 %"}
                                         << "Durchschnitt: 14,33 (3 Arbeiten)";
-        QTest::newRow("verbal bands") << QStringList{"e", "te", "ne"} << QStringList{"30", "10"}
-                                      << QList<int>{1, 0, 1} << QStringList{"50,0 %", "0,0 %", "50,0 %"}
-                                      << "Durchschnitt: – (2 Arbeiten)";
+        QTest::newRow("verbal bands") << QStringList{"e", "te", "ne"} << QStringList{"30", "10"} << QList<int>{1, 0, 1}
+                                      << QStringList{"50,0 %", "0,0 %", "50,0 %"} << "Durchschnitt: – (2 Arbeiten)";
         QTest::newRow("nothing graded") << SixGrades << QStringList{"", "-1"} << QList<int>(6, 0)
                                         << QStringList(6, "0,0 %") << "Durchschnitt: – (0 Arbeiten)";
     }
@@ -160,11 +167,16 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("points");
         QTest::addColumn<QByteArray>("line");
-        QTest::newRow("plain") << "Anna Bauer" << "47,5" << QByteArray("Anna Bauer;47,5;Ü 3");
-        QTest::newRow("formula name") << "=HYPERLINK(\"x\")" << "60" << QByteArray("\"'=HYPERLINK(\"\"x\"\")\";60;Ü 1");
-        QTest::newRow("at sign") << "@Max" << "" << QByteArray("'@Max;;");
-        QTest::newRow("negative points stay a number") << "Ben" << "-3,5" << QByteArray("Ben;-3,5;???");
-        QTest::newRow("semicolon") << "Kim; Lee" << "10" << QByteArray("\"Kim; Lee\";10;Ü 6");
+        QTest::newRow("plain") << "Anna Bauer"
+                               << "47,5" << QByteArray("Anna Bauer;47,5;Ü 3");
+        QTest::newRow("formula name") << "=HYPERLINK(\"x\")"
+                                      << "60" << QByteArray("\"'=HYPERLINK(\"\"x\"\")\";60;Ü 1");
+        QTest::newRow("at sign") << "@Max"
+                                 << "" << QByteArray("'@Max;;");
+        QTest::newRow("negative points stay a number") << "Ben"
+                                                       << "-3,5" << QByteArray("Ben;-3,5;???");
+        QTest::newRow("semicolon") << "Kim; Lee"
+                                   << "10" << QByteArray("\"Kim; Lee\";10;Ü 6");
     }
     void csvCellsAndFormulaGuard()
     {

@@ -88,12 +88,18 @@ private slots:
     {
         QTest::addColumn<QString>("calculator");
         QTest::addColumn<QString>("strip");
-        QTest::newRow("eight bands") << "Form2" << "Form3";
-        QTest::newRow("subject scale") << "Form21" << "Form6";
-        QTest::newRow("three bands") << "Form8" << "Form9";
-        QTest::newRow("four bands") << "Form19" << "Form20";
-        QTest::newRow("fifteen points") << "Form10" << "Form11";
-        QTest::newRow("own key") << "EigenerSchluessel" << "EigenerSchluesselTabelle";
+        QTest::newRow("eight bands") << "Form2"
+                                     << "Form3";
+        QTest::newRow("subject scale") << "Form21"
+                                       << "Form6";
+        QTest::newRow("three bands") << "Form8"
+                                     << "Form9";
+        QTest::newRow("four bands") << "Form19"
+                                    << "Form20";
+        QTest::newRow("fifteen points") << "Form10"
+                                        << "Form11";
+        QTest::newRow("own key") << "EigenerSchluessel"
+                                 << "EigenerSchluesselTabelle";
     }
     // The key is the strip's heads and minimums; later changes in the calculator leave it.
     void keyFromEveryStrip()
@@ -145,7 +151,8 @@ private slots:
 
         type(w, 1, "Ben", "41");
         QCOMPARE(w->Ergebnisse->item(1, 2)->text(), QStringLiteral("???"));
-        QCOMPARE(w->Ergebnisse->item(1, 1)->toolTip(), QStringLiteral("Die Punktzahl liegt über der Höchstpunktzahl (40)."));
+        QCOMPARE(w->Ergebnisse->item(1, 1)->toolTip(),
+                 QStringLiteral("Die Punktzahl liegt über der Höchstpunktzahl (40)."));
         QVERIFY(w->Ergebnisse->item(1, 1)->background().color() != w->Ergebnisse->item(0, 1)->background().color());
         type(w, 2, "Cem", "20");
         type(w, 3, "Dana", "");
